@@ -1,0 +1,289 @@
+#include "app/catalogue/JCatalogue.h"
+
+#include "app/catalogue/JUuidString.h"
+
+#include <afxwin.h>
+
+#include <algorithm>
+#include <mbstring.h>
+
+namespace
+{
+const char kRecords[] = "records";
+const char kBookElement[] = "xs1:text";
+const char kCollectionElement[] = "xs1:playlist";
+const char kItemElement[] = "xs1:item";
+const char kUntitled[] = "blank";
+const char kUndefined[] = "UNDEFINED";
+
+bool SameName(const CString& a, const char* b)
+{
+    return _mbscmp(reinterpret_cast<const unsigned char*>((LPCSTR)a),
+                   reinterpret_cast<const unsigned char*>(b)) == 0;
+}
+} // namespace
+
+JCatalogue::JCatalogue(JCollectionsList& collections, JBooksList& books,
+                       JRecentFileSink* pRecentFiles)
+    : m_collections(collections), m_booksList(books), m_pRecentFiles(pRecentFiles)
+{
+}
+
+JXmlNodePtr JCatalogue::FindRecords()
+{
+    JXmlNode root(m_pDoc->GetRoot());
+    return root.FindChild(kRecords, true);
+}
+
+void JCatalogue::LoadFile(const CString& path)
+{
+    m_collections.ResetContent();
+    m_bModified = false;
+    m_nNextId = 0;
+    m_pDoc.reset();
+    m_books.clear();
+    m_bookIndex.clear();
+    FillBooks();
+
+    m_pDoc = std::make_unique<JXmlDocument>();
+    if (!m_pDoc->Open(path))
+    {
+        m_pDoc.reset();
+        AfxMessageBox("Unable to open the file.", MB_OK);
+        return;
+    }
+
+    JXmlNode records(FindRecords());
+    if (records.IsNull())
+    {
+        m_pDoc.reset();
+        AfxMessageBox("No records found\n\nApperas to be an invalid file.", MB_OK);
+        return;
+    }
+
+    std::vector<CString> names;
+    JXmlNodeList entries(records.GetChildren());
+    for (int i = 0; i < entries.GetCount(); ++i)
+    {
+        JXmlNode entry(entries.GetItem(i));
+        const CString name = entry.GetName();
+        const int id = entry.GetAttributeInt("id", 0);
+        if (id > m_nNextId)
+            m_nNextId = id;
+        if (SameName(name, kBookElement))
+        {
+            JBook book;
+            book.m_nId = id;
+            book.m_strTitle = entry.GetAttribute("title", "");
+            book.m_strAuthor = entry.GetAttribute("author", "");
+            book.m_strDate = entry.GetAttribute("date", "");
+            m_bookIndex.emplace(id, m_books.size()); // keeps the first book of an id
+            m_books.push_back(std::move(book));
+        }
+        else if (SameName(name, kCollectionElement))
+        {
+            names.push_back(entry.GetAttribute("title", kUntitled));
+        }
+    }
+
+    std::sort(names.begin(), names.end(),
+              [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+    for (const CString& name : names)
+        m_collections.AddString(name);
+
+    m_nNextId = m_nNextId + 1;
+    if (m_pRecentFiles)
+        m_pRecentFiles->AddRecentFile(path);
+}
+
+void JCatalogue::OnFileSave()
+{
+    if (!m_pDoc)
+    {
+        AfxMessageBox("No file is loaded.\n\nThere is nothing to save.", MB_OK);
+        return;
+    }
+    if (m_pDoc->Save(nullptr))
+    {
+        m_bModified = false;
+        AfxMessageBox("File saved successfully.", MB_OK | MB_ICONINFORMATION);
+        if (m_pRecentFiles)
+            m_pRecentFiles->AddRecentFile(m_pDoc->GetPath());
+    }
+    else
+    {
+        AfxMessageBox("Error occured trying to save.", MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+bool JCatalogue::FindCollection(const CString& name, JXmlNodeList& list, int& index)
+{
+    if (!m_pDoc)
+        return false;
+    JXmlNode records(FindRecords());
+    list = JXmlNodeList(records.GetChildren());
+    const int count = list.GetCount();
+    for (int i = 0; i < count; ++i)
+    {
+        JXmlNode entry(list.GetItem(i));
+        if (SameName(entry.GetName(), kCollectionElement) &&
+            SameName(entry.GetAttribute("title", kUntitled), name))
+        {
+            index = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+void JCatalogue::GetCollection(const CString& name, JCollectionRef& ref)
+{
+    if (FindCollection(name, ref.m_list, ref.m_nIndex))
+        ref.m_node = JXmlNode(ref.m_list.GetItem(ref.m_nIndex));
+}
+
+void JCatalogue::GetSelectedCollection(JCollectionRef& ref)
+{
+    const int selected = m_collections.GetCurSel();
+    if (selected < 0)
+        return;
+    GetCollection(m_collections.GetText(selected), ref);
+}
+
+void JCatalogue::FillBooks()
+{
+    const int selected = m_collections.GetCurSel();
+    m_booksList.DeleteAllItems();
+    m_collectionBooks.clear();
+    if (selected < 0)
+        return;
+
+    JCollectionRef ref;
+    GetCollection(m_collections.GetText(selected), ref);
+    JXmlNodeList items(ref.m_node.GetChildren());
+    const int count = items.GetCount();
+    if (count > 0)
+        m_collectionBooks.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+    {
+        JXmlNode item(items.GetItem(i));
+        const JBook book = LookupBook(item.GetAttributeInt("id", 0));
+        m_collectionBooks.push_back(book);
+        const int row = m_booksList.InsertItem(m_booksList.GetItemCount(), book.m_strTitle);
+        m_booksList.SetItemText(row, 1, book.m_strAuthor);
+        m_booksList.SetItemText(row, 2, book.m_strDate);
+    }
+}
+
+JBook JCatalogue::LookupBook(int id) const
+{
+    const auto found = m_bookIndex.find(id);
+    if (found != m_bookIndex.end())
+        return m_books[found->second];
+    JBook placeholder;
+    placeholder.m_nId = id;
+    placeholder.m_strTitle = kUndefined;
+    placeholder.m_strAuthor = kUndefined;
+    placeholder.m_strDate = kUndefined;
+    return placeholder;
+}
+
+void JCatalogue::AddCollection(const CString& name)
+{
+    for (int i = 0; i < m_collections.GetCount(); ++i)
+    {
+        if (m_collections.GetText(i).CompareNoCase(name) == 0)
+        {
+            AfxMessageBox("That collection name already.\n\nCollection wasn't added.",
+                          MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+    }
+
+    if (m_pDoc)
+    {
+        JXmlNode records(FindRecords());
+        JXmlNode collection(records.AddChild(kCollectionElement));
+        collection.SetAttribute("title", name, "", "");
+        collection.SetAttributeInt("sourceid", 1, "", "");
+        collection.SetAttributeInt("id", m_nNextId, "", "");
+        collection.SetAttribute("uuid", MakeUuidString(), "", "");
+    }
+    ++m_nNextId;
+
+    m_collections.SetCurSel(m_collections.AddString(name));
+    FillBooks();
+    m_bModified = true;
+}
+
+void JCatalogue::OnCollectionDelete()
+{
+    const int selected = m_collections.GetCurSel();
+    if (selected < 0)
+    {
+        AfxMessageBox("Unable to delete.\n\nPlease select a collection.", MB_OK);
+        return;
+    }
+    const CString name = m_collections.GetText(selected);
+    JXmlNodeList list;
+    int index = -1;
+    if (FindCollection(name, list, index))
+        JXmlNode(list.GetItem(index)).Remove();
+    m_collections.DeleteString(selected);
+    m_collections.SetCurSel(-1);
+    FillBooks();
+    m_bModified = true;
+}
+
+void JCatalogue::AddBooks(const JBookList& books)
+{
+    JCollectionRef ref;
+    GetSelectedCollection(ref);
+    for (const JBook& book : books)
+    {
+        JXmlNode item(ref.m_node.AddChild(kItemElement));
+        item.SetAttributeInt("id", book.m_nId, "", "");
+    }
+    m_bModified = true;
+    FillBooks();
+}
+
+void JCatalogue::OnBookDelete()
+{
+    const int row = m_booksList.GetFirstSelected();
+    if (row < 0 || row >= static_cast<int>(m_collectionBooks.size()))
+        return;
+    JCollectionRef ref;
+    GetSelectedCollection(ref);
+    JXmlNodeList items(ref.m_node.GetChildren());
+    if (row < items.GetCount())
+        JXmlNode(items.GetItem(row)).Remove();
+    m_booksList.DeleteItem(row);
+    m_collectionBooks.erase(m_collectionBooks.begin() + row);
+    m_bModified = true;
+}
+
+void JCatalogue::MoveBook(int from, int to)
+{
+    const int count = static_cast<int>(m_collectionBooks.size());
+    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
+        return;
+    const JBook book = m_collectionBooks[static_cast<size_t>(from)];
+    m_collectionBooks.insert(m_collectionBooks.begin() + to, book);
+    m_collectionBooks.erase(m_collectionBooks.begin() + (from < to ? from : from + 1));
+
+    JCollectionRef ref;
+    GetSelectedCollection(ref);
+    JXmlNodeList items(ref.m_node.GetChildren());
+    const int itemCount = items.GetCount();
+    for (int i = 0; i < itemCount && i < count; ++i)
+        JXmlNode(items.GetItem(i))
+            .SetAttributeInt("id", m_collectionBooks[static_cast<size_t>(i)].m_nId, "", "");
+    FillBooks();
+    m_bModified = true;
+}
+
+CString JCatalogue::MakeUuidString(UUID* pUuid)
+{
+    return JMakeUuidString(pUuid);
+}

@@ -1,0 +1,273 @@
+#include "app/xml/JXmlNode.h"
+
+#include "app/xml/JXmlError.h"
+#include "app/xml/JXmlNodeList.h"
+#include "app/xml/JXmlString.h"
+
+#include <stdlib.h>
+
+using Microsoft::WRL::ComPtr;
+
+namespace
+{
+const IID kIidXmlDomElement = {
+    0x2933BF86, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+const IID kIidXmlDomAttribute = {
+    0x2933BF85, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+ComPtr<IXMLDOMDocument> OwnerDocument(IXMLDOMNode* pNode)
+{
+    ComPtr<IXMLDOMDocument> doc;
+    JXmlCheck(pNode->get_ownerDocument(&doc));
+    if (!doc)
+        throw JXmlError(E_POINTER, CString());
+    return doc;
+}
+
+// The node type is named by its text "attribute"; engines that take only the numeric type
+// (Wine's) refuse the text as an invalid argument and are asked again with the number.
+HRESULT CreateAttributeNode(IXMLDOMDocument* pDoc, const CString& qualifiedName,
+                            const CString& namespaceUri, IXMLDOMNode** ppNode)
+{
+    VARIANT type;
+    ::VariantInit(&type);
+    V_VT(&type) = VT_BSTR;
+    V_BSTR(&type) = ::SysAllocString(L"attribute");
+    if (!V_BSTR(&type))
+        return E_OUTOFMEMORY;
+    const JXmlBstr name(qualifiedName);
+    const JXmlBstr uri(namespaceUri);
+    HRESULT hr = pDoc->createNode(type, name, uri, ppNode);
+    ::VariantClear(&type);
+    if (hr == E_INVALIDARG)
+    {
+        V_VT(&type) = VT_I4;
+        V_I4(&type) = NODE_ATTRIBUTE;
+        hr = pDoc->createNode(type, name, uri, ppNode);
+    }
+    return hr;
+}
+
+JXmlNodePtr Owned(IXMLDOMNode* pNode)
+{
+    return std::make_unique<JXmlNode>(pNode);
+}
+} // namespace
+
+JXmlNode::JXmlNode(JXmlNodePtr owned)
+{
+    if (owned)
+        m_node = owned->m_node;
+}
+
+IXMLDOMNode* JXmlNode::Checked() const
+{
+    if (!m_node)
+        throw JXmlError(E_POINTER, CString());
+    return m_node.Get();
+}
+
+CString JXmlNode::GetName() const
+{
+    try
+    {
+        JXmlBstrResult name;
+        if (FAILED(Checked()->get_nodeName(&name)))
+            return CString();
+        return JXmlNarrow(name.Get(), static_cast<int>(::SysStringLen(name.Get())));
+    }
+    catch (const JXmlError&)
+    {
+        return CString();
+    }
+}
+
+bool JXmlNode::GetAttribute(const CString& name, CString& value) const
+{
+    try
+    {
+        if (!m_node)
+            return false;
+        ComPtr<IXMLDOMNamedNodeMap> attributes;
+        if (FAILED(m_node->get_attributes(&attributes)) || !attributes)
+            return false;
+        ComPtr<IXMLDOMNode> attribute;
+        JXmlCheck(attributes->getNamedItem(JXmlBstr(name), &attribute));
+        if (!attribute)
+        {
+            value.Empty();
+            return true;
+        }
+        VARIANT v;
+        ::VariantInit(&v);
+        if (FAILED(attribute->get_nodeValue(&v)))
+            return false;
+        if (V_VT(&v) != VT_BSTR)
+        {
+            const HRESULT hr = ::VariantChangeType(&v, &v, 0, VT_BSTR);
+            if (FAILED(hr))
+            {
+                ::VariantClear(&v);
+                JXmlCheck(hr);
+            }
+        }
+        CString text;
+        try
+        {
+            text = JXmlNarrow(V_BSTR(&v), static_cast<int>(::SysStringLen(V_BSTR(&v))));
+        }
+        catch (...)
+        {
+            ::VariantClear(&v);
+            throw;
+        }
+        ::VariantClear(&v);
+        value = text;
+        return true;
+    }
+    catch (const JXmlError&)
+    {
+        return false;
+    }
+}
+
+CString JXmlNode::GetAttribute(const CString& name, const char* pszDefault) const
+{
+    CString value;
+    if (!GetAttribute(name, value))
+        value.Empty();
+    if (value.IsEmpty() && pszDefault)
+        return CString(pszDefault);
+    return value;
+}
+
+int JXmlNode::GetAttributeInt(const CString& name, int nDefault) const
+{
+    CString value;
+    if (!GetAttribute(name, value))
+        value.Empty();
+    if (value.IsEmpty())
+        value.Format("%d", nDefault);
+    return atoi(value);
+}
+
+bool JXmlNode::SetAttribute(const CString& name, const char* value, const CString& prefix,
+                            const CString& namespaceUri)
+{
+    try
+    {
+        ComPtr<IXMLDOMDocument> doc = OwnerDocument(Checked());
+        CString qualifiedName;
+        if (prefix.IsEmpty())
+            qualifiedName.Format("%s%s", (LPCSTR)prefix, (LPCSTR)name);
+        else
+            qualifiedName.Format("%s:%s", (LPCSTR)prefix, (LPCSTR)name);
+
+        ComPtr<IXMLDOMNode> node;
+        JXmlCheck(CreateAttributeNode(doc.Get(), qualifiedName, namespaceUri, &node));
+        if (!node)
+            throw JXmlError(E_POINTER, CString());
+
+        ComPtr<IXMLDOMAttribute> attribute;
+        JXmlCheck(node->QueryInterface(kIidXmlDomAttribute, &attribute));
+        VARIANT text;
+        ::VariantInit(&text);
+        V_VT(&text) = VT_BSTR;
+        JXmlBstr valueText(value);
+        V_BSTR(&text) = valueText; // borrowed: put_value copies it
+        JXmlCheck(attribute->put_value(text));
+
+        ComPtr<IXMLDOMElement> element;
+        JXmlCheck(m_node->QueryInterface(kIidXmlDomElement, &element));
+        ComPtr<IXMLDOMAttribute> replaced;
+        JXmlCheck(element->setAttributeNode(attribute.Get(), &replaced));
+        return true;
+    }
+    catch (const JXmlError&)
+    {
+        return false;
+    }
+}
+
+bool JXmlNode::SetAttributeInt(const CString& name, int value, const CString& prefix,
+                               const CString& namespaceUri)
+{
+    CString text;
+    text.Format("%d", value);
+    return SetAttribute(name, text, prefix, namespaceUri);
+}
+
+JXmlNodePtr JXmlNode::FindChild(const CString& localName, bool bCreate)
+{
+    try
+    {
+        IXMLDOMNode* pThis = Checked();
+        CString escaped(localName);
+        escaped.Replace("'", "''");
+        CString expression;
+        expression.Format("*[local-name(.) = '%s']", (LPCSTR)escaped);
+
+        ComPtr<IXMLDOMNode> found;
+        JXmlCheck(pThis->selectSingleNode(JXmlBstr(expression), &found));
+        if (!found && bCreate)
+        {
+            ComPtr<IXMLDOMDocument> doc = OwnerDocument(pThis);
+            ComPtr<IXMLDOMElement> element;
+            JXmlCheck(doc->createElement(JXmlBstr(escaped), &element));
+            JXmlCheck(pThis->appendChild(element.Get(), &found));
+        }
+        return found ? Owned(found.Get()) : std::make_unique<JXmlNode>();
+    }
+    catch (const JXmlError&)
+    {
+        return std::make_unique<JXmlNode>();
+    }
+}
+
+JXmlNodePtr JXmlNode::AddChild(const CString& name)
+{
+    try
+    {
+        IXMLDOMNode* pThis = Checked();
+        ComPtr<IXMLDOMDocument> doc = OwnerDocument(pThis);
+        ComPtr<IXMLDOMElement> element;
+        JXmlCheck(doc->createElement(JXmlBstr(name), &element));
+        ComPtr<IXMLDOMNode> added;
+        JXmlCheck(pThis->appendChild(element.Get(), &added));
+        return added ? Owned(added.Get()) : std::make_unique<JXmlNode>();
+    }
+    catch (const JXmlError&)
+    {
+        return std::make_unique<JXmlNode>();
+    }
+}
+
+void JXmlNode::Remove()
+{
+    try
+    {
+        ComPtr<IXMLDOMNode> parent;
+        JXmlCheck(Checked()->get_parentNode(&parent));
+        if (!parent)
+            throw JXmlError(E_POINTER, CString());
+        ComPtr<IXMLDOMNode> removed;
+        JXmlCheck(parent->removeChild(m_node.Get(), &removed));
+    }
+    catch (const JXmlError&)
+    {
+    }
+}
+
+JXmlNodeListPtr JXmlNode::GetChildren() const
+{
+    try
+    {
+        ComPtr<IXMLDOMNodeList> list;
+        JXmlCheck(Checked()->selectNodes(JXmlBstr("child::*"), &list));
+        return std::make_unique<JXmlNodeList>(list.Get());
+    }
+    catch (const JXmlError&)
+    {
+        return std::make_unique<JXmlNodeList>();
+    }
+}

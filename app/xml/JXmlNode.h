@@ -1,0 +1,56 @@
+// Classes: JXmlNode, JXmlNodePtr
+// A counted handle on one DOM node; an empty handle stands for no node.
+#pragma once
+
+#include <afx.h>
+
+#include <memory>
+#include <msxml2.h>
+#include <wrl/client.h>
+
+class JXmlNode;
+class JXmlNodeList;
+// Operations that produce a node hand a new heap handle to the caller as its single owner.
+using JXmlNodePtr = std::unique_ptr<JXmlNode>;
+using JXmlNodeListPtr = std::unique_ptr<JXmlNodeList>;
+
+class JXmlNode
+{
+public:
+    JXmlNode() = default;
+    // Takes the owned handle's node; the heap handle is freed with the unique_ptr.
+    JXmlNode(JXmlNodePtr owned);
+    explicit JXmlNode(IXMLDOMNode* pNode) : m_node(pNode) {}
+
+    bool IsNull() const { return !m_node; }
+
+    // Qualified name as the DOM reports it (xs1:playlist); empty on failure.
+    CString GetName() const;
+
+    // The attribute's text, or pszDefault (when not null) if that text is empty.
+    CString GetAttribute(const CString& name, const char* pszDefault) const;
+    // The attribute read as atoi reads it; nDefault when its text is empty.
+    int GetAttributeInt(const CString& name, int nDefault) const;
+    bool SetAttribute(const CString& name, const char* value, const CString& prefix,
+                      const CString& namespaceUri);
+    bool SetAttributeInt(const CString& name, int value, const CString& prefix,
+                         const CString& namespaceUri);
+
+    // First child element with that local name, whatever its prefix; appended when missing
+    // and bCreate is set. Empty handle when there is none or on failure.
+    JXmlNodePtr FindChild(const CString& localName, bool bCreate);
+    // Creates an element of exactly that (qualified) name and appends it as the last child.
+    JXmlNodePtr AddChild(const CString& name);
+    // Removes the node from its parent; the handle keeps the detached node.
+    void Remove();
+    // All child elements in document order.
+    JXmlNodeListPtr GetChildren() const;
+
+    IXMLDOMNode* GetDomNode() const { return m_node.Get(); }
+
+private:
+    bool GetAttribute(const CString& name, CString& value) const;
+    IXMLDOMNode* Checked() const;
+
+    Microsoft::WRL::ComPtr<IXMLDOMNode> m_node;
+};
