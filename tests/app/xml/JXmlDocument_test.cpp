@@ -315,15 +315,13 @@ TEST(JXmlDocument, FailedSaveLeavesTheTargetByteForByte)
 
 TEST(JXmlDocument, TextInAnyScriptSurvivesLoadAndSave)
 {
-    const char*
-        titles[] =
-            {
-                "Caf\xc3\xa9 cr\xc3\xa8me br\xc3\xbbl\xc3\xa9\x65", // Latin with accents
-                "\xce\x9f\xce\xb4\xcf\x8d\xcf\x83\xcf\x83\xce\xb5\xce\xb9\xce\xb1", // Greek
-                "\xe5\x90\xbe\xe8\xbc\xa9\xe3\x81\xaf\xe7\x8c\xab\xe3\x81\xa7\xe3\x81\x82\xe3\x82"
-                "\x8b",                                        // Japanese
-                "Books \xf0\x9f\x93\x9a and \xf0\x9f\x98\x80", // emoji
-            };
+    const char* titles[] = {
+        "Caf\xc3\xa9 cr\xc3\xa8me br\xc3\xbbl\xc3\xa9\x65",                 // Latin with accents
+        "\xce\x9f\xce\xb4\xcf\x8d\xcf\x83\xcf\x83\xce\xb5\xce\xb9\xce\xb1", // Greek
+        "\xe5\x90\xbe\xe8\xbc\xa9\xe3\x81\xaf\xe7\x8c\xab\xe3\x81\xa7\xe3\x81\x82\xe3\x82"
+        "\x8b",                                        // Japanese
+        "Books \xf0\x9f\x93\x9a and \xf0\x9f\x98\x80", // emoji
+    };
     ScratchFolder folder;
     // A folder name outside Latin-1 too.
     const CString sub = folder.Path("\xce\xb2\xce\xb9\xce\xb2\xce\xbb\xce\xaf\xce\xb1");
