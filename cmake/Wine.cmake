@@ -37,7 +37,7 @@ function(shelvix_add_gtest name)
     shelvix_add_manifest(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
     target_compile_definitions(${name} PRIVATE
-                               SHELVIX_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+                               SHELVIX_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
