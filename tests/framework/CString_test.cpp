@@ -148,6 +148,17 @@ TEST(CString, ExtractionAndSearch)
     EXPECT_STREQ("one,two,three", (LPCSTR)s);
 }
 
+TEST(CString, LoadStringReadsTheResourceChainInTheAnsiCodePage)
+{
+    CString s;
+    ASSERT_TRUE(s.LoadString(101));
+    EXPECT_STREQ("Catalogue «Ωμέγα» 本", (LPCSTR)s);
+    ASSERT_TRUE(s.LoadString(::GetModuleHandleA(nullptr), 102));
+    EXPECT_STREQ("Second", (LPCSTR)s);
+    EXPECT_EQ(::GetModuleHandleA(nullptr), AfxFindStringResourceHandle(101));
+    EXPECT_EQ(nullptr, AfxFindStringResourceHandle(103)) << "same block, no string";
+}
+
 TEST(CString, LoadStringOfAMissingIdFails)
 {
     CString s("unchanged");
