@@ -1,5 +1,6 @@
 #include "app/xml/JXmlNode.h"
 
+#include "app/xml/JXmlDomClasses.h"
 #include "app/xml/JXmlError.h"
 #include "app/xml/JXmlNodeList.h"
 #include "app/xml/JXmlString.h"
@@ -10,11 +11,6 @@ using Microsoft::WRL::ComPtr;
 
 namespace
 {
-const IID kIidXmlDomElement = {
-    0x2933BF86, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-const IID kIidXmlDomAttribute = {
-    0x2933BF85, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-
 ComPtr<IXMLDOMDocument> OwnerDocument(IXMLDOMNode* pNode)
 {
     ComPtr<IXMLDOMDocument> doc;

@@ -6,6 +6,7 @@
 #include "CatalogueGenerator.h"
 #include "app/catalogue/JCatalogue.h"
 #include "app/catalogue/JMemoryLists.h"
+#include "app/xml/JXmlDomClasses.h"
 
 #include <afxwin.h>
 
@@ -20,8 +21,6 @@
 
 namespace
 {
-const CLSID kClsidDomDocument60 = {0x88D96A05, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
-
 double Now()
 {
     static LARGE_INTEGER frequency = [] {
@@ -59,9 +58,10 @@ BSTR Wide(const char* text)
 IXMLDOMDocument* BareLoad(const char* path)
 {
     IXMLDOMDocument* doc = nullptr;
-    const IID iidDocument = {0x2933BF81, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-    if (FAILED(::CoCreateInstance(kClsidDomDocument60, nullptr, CLSCTX_INPROC_SERVER, iidDocument,
-                                  reinterpret_cast<void**>(&doc))))
+    const IID iidDocument = {
+        0x2933BF81, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    if (FAILED(::CoCreateInstance(kJXmlDomLadder[0].clsid, nullptr, CLSCTX_INPROC_SERVER,
+                                  iidDocument, reinterpret_cast<void**>(&doc))))
         return nullptr;
     doc->put_async(VARIANT_FALSE);
     VARIANT source;
@@ -124,15 +124,21 @@ int Measure(const CString& source, int runs)
     printf("catalogue: %s (%.1f MB)\n", (LPCSTR)source, info.nFileSizeLow / 1048576.0);
 
     IXMLDOMDocument* bare = nullptr;
-    const double bareLoad = BestOf(runs, [&] { if (bare) bare->Release(), bare = nullptr; },
-                                   [&] { bare = BareLoad(work); });
+    const double bareLoad = BestOf(
+        runs,
+        [&] {
+            if (bare)
+                bare->Release(), bare = nullptr;
+        },
+        [&] { bare = BareLoad(work); });
     if (!bare)
     {
         fprintf(stderr, "MSXML cannot load %s\n", (LPCSTR)work);
         return 1;
     }
     bool bareSaved = true;
-    const double bareSave = BestOf(runs, [] {}, [&] { bareSaved &= BareSave(bare, bareCopy); });
+    const double bareSave = BestOf(
+        runs, [] {}, [&] { bareSaved &= BareSave(bare, bareCopy); });
     bare->Release();
     ::DeleteFileA(bareCopy);
 
@@ -141,7 +147,8 @@ int Measure(const CString& source, int runs)
     JMemoryBooksList books;
     NoRecentFiles recent;
     JCatalogue catalogue(collections, books, &recent);
-    const double loadFile = BestOf(runs, [] {}, [&] { catalogue.LoadFile(work); });
+    const double loadFile = BestOf(
+        runs, [] {}, [&] { catalogue.LoadFile(work); });
     if (!catalogue.m_pDoc)
         return 1;
 
@@ -164,28 +171,38 @@ int Measure(const CString& source, int runs)
         return 0;
     }
     collections.SetCurSel(largest);
-    const double fillBooks = BestOf(runs, [] {}, [&] { catalogue.FillBooks(); });
+    const double fillBooks = BestOf(
+        runs, [] {}, [&] { catalogue.FillBooks(); });
     const size_t items = catalogue.m_collectionBooks.size();
 
     const size_t added = std::min<size_t>(1000, catalogue.m_books.size());
-    JBookList toAdd(catalogue.m_books.begin(), catalogue.m_books.begin() + static_cast<long>(added));
-    const double addBooks = BestOf(1, [] {}, [&] { catalogue.AddBooks(toAdd); });
+    JBookList toAdd(catalogue.m_books.begin(),
+                    catalogue.m_books.begin() + static_cast<long>(added));
+    const double addBooks = BestOf(
+        1, [] {}, [&] { catalogue.AddBooks(toAdd); });
     const int rows = static_cast<int>(catalogue.m_collectionBooks.size());
-    const double moveBook = rows >= 2 ? BestOf(runs, [] {}, [&] { catalogue.MoveBook(rows - 1, 0); }) : 0.0;
-    const double save = BestOf(runs, [&] { catalogue.m_bModified = true; }, [&] { catalogue.OnFileSave(); });
+    const double moveBook = rows >= 2 ? BestOf(
+                                            runs, [] {}, [&] { catalogue.MoveBook(rows - 1, 0); })
+                                      : 0.0;
+    const double save = BestOf(
+        runs, [&] { catalogue.m_bModified = true; }, [&] { catalogue.OnFileSave(); });
     const bool saved = !catalogue.IsModified();
     ::DeleteFileA(work);
 
     printf("%-34s %10s %8s\n", "operation", "ms", "ratio");
     printf("%-34s %10.2f %8s\n", "MSXML load (bare)", bareLoad, "1.00");
-    printf("%-34s %10.2f %8.2f   target <= 1.5 x bare load\n", "LoadFile", loadFile, loadFile / bareLoad);
-    printf("%-34s %10.2f %8s%s\n", "MSXML save (bare)", bareSave, "1.00", bareSaved ? "" : "  (failed)");
-    printf("%-34s %10.2f %8.2f   target <= 1.2 x bare save%s\n", "OnFileSave", save, save / bareSave,
-           saved ? "" : "  (failed)");
-    printf("%-34s %10.2f %8.2f   %zu items, %.2f us per item\n", "FillBooks (largest collection)", fillBooks,
-           fillBooks / bareLoad, items, items ? fillBooks * 1000.0 / static_cast<double>(items) : 0.0);
+    printf("%-34s %10.2f %8.2f   target <= 1.5 x bare load\n", "LoadFile", loadFile,
+           loadFile / bareLoad);
+    printf("%-34s %10.2f %8s%s\n", "MSXML save (bare)", bareSave, "1.00",
+           bareSaved ? "" : "  (failed)");
+    printf("%-34s %10.2f %8.2f   target <= 1.2 x bare save%s\n", "OnFileSave", save,
+           save / bareSave, saved ? "" : "  (failed)");
+    printf("%-34s %10.2f %8.2f   %zu items, %.2f us per item\n", "FillBooks (largest collection)",
+           fillBooks, fillBooks / bareLoad, items,
+           items ? fillBooks * 1000.0 / static_cast<double>(items) : 0.0);
     printf("%-34s %10.2f %8.2f   %zu books\n", "AddBooks", addBooks, addBooks / bareLoad, added);
-    printf("%-34s %10.2f %8.2f   %d rows\n", "MoveBook (last row to the top)", moveBook, moveBook / bareLoad, rows);
+    printf("%-34s %10.2f %8.2f   %d rows\n", "MoveBook (last row to the top)", moveBook,
+           moveBook / bareLoad, rows);
     printf("(ratios of the collection operations are to the bare load)\n");
     return saved && bareSaved ? 0 : 1;
 }
@@ -219,7 +236,8 @@ int main(int argc, char** argv)
         ::GetTempPathA(MAX_PATH, tempFolder);
         const CString generated = CString(tempFolder) + "catalogue-bench-generated.xml";
         CatalogueShape shape;
-        printf("generating %d books, %d collections, %d items\n", shape.books, shape.collections, shape.items);
+        printf("generating %d books, %d collections, %d items\n", shape.books, shape.collections,
+               shape.items);
         result = WriteGeneratedCatalogue(generated, shape) ? Measure(generated, 5) : 1;
         ::DeleteFileA(generated);
     }

@@ -10,12 +10,12 @@ namespace
 {
 // Title words in several scripts, so that every conversion path is exercised.
 const char* const kWords[] = {
-    "River",  "Lantern",  "Winter",   "Garden", "Café",   "Crème", "Ångström", "Łódź",
-    "Οδύσσεια", "θάλασσα", "Φως",     "夜明け", "図書館", "星",    "猫",       "Library",
-    "Notes",  "of",       "the",      "Quiet",  "Ünter",  "Mühle", "📚",       "Ελιά",
+    "River",    "Lantern", "Winter", "Garden", "Café",   "Crème", "Ångström", "Łódź",
+    "Οδύσσεια", "θάλασσα", "Φως",    "夜明け", "図書館", "星",    "猫",       "Library",
+    "Notes",    "of",      "the",    "Quiet",  "Ünter",  "Mühle", "📚",        "Ελιά",
 };
 const char* const kAuthors[] = {"Marguerite Olsen", "Νικόλαος Παπαδάκης", "佐藤 美咲",
-                                "Zofia Wiśniewska", "Jörg Mühlenbeck", "Iris Kettleby"};
+                                "Zofia Wiśniewska", "Jörg Mühlenbeck",    "Iris Kettleby"};
 
 std::string Escape(const std::string& text)
 {
@@ -24,10 +24,17 @@ std::string Escape(const std::string& text)
     {
         switch (ch)
         {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += ch;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += ch;
         }
     }
     return out;
@@ -65,16 +72,19 @@ bool WriteGeneratedCatalogue(const char* path, const CatalogueShape& shape)
     {
         sizes[0] = shape.items / 10;
         for (int i = sizes[0]; i < shape.items; ++i)
-            ++sizes[static_cast<size_t>(shape.collections > 1 ? 1 + pick(shape.collections - 1) : 0)];
+            ++sizes[static_cast<size_t>(shape.collections > 1 ? 1 + pick(shape.collections - 1)
+                                                              : 0)];
     }
     for (int c = 0; c < shape.collections; ++c)
     {
-        fprintf(file,
-                "    <xs1:playlist title=\"%s %d\" id=\"%d\" uuid=\"%08X-0000-11DE-8C30-0800200C9A66\" "
-                "sourceid=\"1\">\n",
-                kWords[pick(wordCount)], c, shape.books + 1 + c, c);
+        fprintf(
+            file,
+            "    <xs1:playlist title=\"%s %d\" id=\"%d\" uuid=\"%08X-0000-11DE-8C30-0800200C9A66\" "
+            "sourceid=\"1\">\n",
+            kWords[pick(wordCount)], c, shape.books + 1 + c, c);
         for (int i = 0; i < sizes[static_cast<size_t>(c)]; ++i)
-            fprintf(file, "      <xs1:item id=\"%d\"/>\n", 1 + pick(shape.books + shape.books / 50));
+            fprintf(file, "      <xs1:item id=\"%d\"/>\n",
+                    1 + pick(shape.books + shape.books / 50));
         fputs("    </xs1:playlist>\n", file);
     }
     fputs("  </xs1:records>\n</cache>\n", file);

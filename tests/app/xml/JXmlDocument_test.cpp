@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "app/xml/JXmlDocument.h"
+#include "app/xml/JXmlDomClasses.h"
 #include "app/xml/JXmlError.h"
 #include "app/xml/JXmlNodeList.h"
 #include "app/xml/JXmlString.h"
@@ -19,27 +20,11 @@ const char kSmallDoc[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 // ---- Which DOM classes exist, and how a new document was configured ----
 
-const CLSID kClsid60 = {
-    0x88D96A05, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
-const CLSID kClsid30 = {
-    0xF5078F32, 0xC551, 0x11D3, {0x89, 0xB9, 0x00, 0x00, 0xF8, 0x1F, 0xE2, 0x21}};
-const CLSID kClsid50 = {
-    0x88D969E5, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
-const CLSID kClsid40 = {
-    0x88D969C0, 0xF192, 0x11D4, {0xA6, 0x5F, 0x00, 0x40, 0x96, 0x32, 0x51, 0xE5}};
-const CLSID kClsid26 = {
-    0xF5078F1B, 0xC551, 0x11D3, {0x89, 0xB9, 0x00, 0x00, 0xF8, 0x1F, 0xE2, 0x21}};
-const CLSID kClsidAny = {
-    0xF6D90F11, 0x9C73, 0x11D3, {0xB3, 0x2E, 0x00, 0xC0, 0x4F, 0x99, 0x0B, 0xB4}};
-
 int VersionOf(REFCLSID clsid)
 {
-    const std::pair<const CLSID*, int> known[] = {{&kClsid60, 60}, {&kClsid30, 30},
-                                                  {&kClsid50, 50}, {&kClsid40, 40},
-                                                  {&kClsid26, 26}, {&kClsidAny, 0}};
-    for (const auto& k : known)
-        if (::IsEqualCLSID(clsid, *k.first))
-            return k.second;
+    for (const JXmlDomClass& domClass : kJXmlDomLadder)
+        if (::IsEqualCLSID(clsid, domClass.clsid))
+            return domClass.nVersion;
     return -1;
 }
 
@@ -98,10 +83,8 @@ HRESULT TestDomFactory(REFCLSID clsid, IUnknown** ppUnknown)
     if (!s_available.count(version))
         return REGDB_E_CLASSNOTREG;
     IXMLDOMDocument2* pDoc = nullptr;
-    const IID iidDoc2 = {
-        0x2933BF95, 0x7B36, 0x11d2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-    HRESULT hr = ::CoCreateInstance(kClsid60, nullptr, CLSCTX_INPROC_SERVER, iidDoc2,
-                                    reinterpret_cast<void**>(&pDoc));
+    HRESULT hr = ::CoCreateInstance(kJXmlDomLadder[0].clsid, nullptr, CLSCTX_INPROC_SERVER,
+                                    kIidXmlDomDocument2, reinterpret_cast<void**>(&pDoc));
     if (FAILED(hr))
         return hr;
     // IXMLDOMDocument3 adds two entries after getProperty.
