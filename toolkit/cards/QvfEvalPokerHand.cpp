@@ -181,20 +181,17 @@ inline QvePokerHand StraightOrFlush(int* pHeld, bool straight, bool flush, bool 
     return aceHigh ? eHandRoyalFlush : eHandStraightFlush;
 }
 
-// Five distinct ranks outside 0 to 15, which a rank mask cannot hold.
-__attribute__((noinline)) bool IsStraightOfAnyRanks(const int (&r)[kCards], bool* pAceHigh)
+// Five distinct ranks not all within 0 to 15, so not ace and ten to king: a straight when
+// they are consecutive.
+__attribute__((noinline)) bool IsRunOfAnyRanks(const int (&r)[kCards])
 {
     int low = r[0], high = r[0];
-    unsigned sum = unsigned(r[0]);
     for (int i = 1; i < kCards; ++i)
     {
         low = r[i] < low ? r[i] : low;
         high = r[i] > high ? r[i] : high;
-        sum += unsigned(r[i]);
     }
-    // Five distinct ranks from ace to king summing to 42 can only be ace and ten to king.
-    *pAceHigh = low == 0 && high == kHighestRank && sum == 42;
-    return unsigned(high) - unsigned(low) == 4 || *pAceHigh;
+    return unsigned(high) - unsigned(low) == 4;
 }
 
 // The hand of five cards that are neither a straight nor a flush, from the comparison mask of
@@ -227,7 +224,8 @@ QvePokerHand EvalPlain(const int (&r)[kCards], const int (&s)[kCards], int* pHel
     }
     else
     {
-        straight = equal == 0 && IsStraightOfAnyRanks(r, &aceHigh);
+        aceHigh = false;
+        straight = equal == 0 && IsRunOfAnyRanks(r);
     }
     if (straight | flush)
         return StraightOrFlush(pHeld, straight, flush, aceHigh);

@@ -1,7 +1,7 @@
 // Poker-hand benchmark: QvfEvalPokerHand against the plain sort-and-scan algorithm over every
 // five-card hand of the 53-card deck (52 cards and one joker), hands without and with the
 // joker measured apart; then both are compared on every hand and each disagreement printed.
-//   PokerHandBench [runs]       best of runs (default 5) for each figure
+//   PokerHandBench [runs]       best of runs (default 15) for each figure
 #include "PokerHandReference.h"
 #include "toolkit/cards/QvCards.h"
 
@@ -166,16 +166,12 @@ long Verify(bool withJoker, long* pHands)
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
     auto library = [](const QvoCard* cards, int* held, int& wild) {
         return QvfEvalPokerHand(cards, held, wild);
     };
     auto reference = [](const QvoCard* cards, int* held, int& wild) {
-        const PokerReference::Result result = PokerReference::Eval(cards);
-        for (int i = 0; i < 5; ++i)
-            held[i] = result.held[i];
-        wild = result.wild;
-        return result.value;
+        return PokerReference::EvalPokerHand(cards, held, wild);
     };
 
     printf("Poker hands of the 53-card deck, best of %d runs\n", runs);

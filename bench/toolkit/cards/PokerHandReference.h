@@ -7,8 +7,8 @@
 
 namespace PokerReference
 {
-// A scored hand, with the cards as they were scored (the joker replaced by the substitute of
-// the winning trial), so that held positions can be compared group by group.
+// A scored hand, with the ranks as they were scored (the joker's replaced by the rank of the
+// winning substitute), so that held positions can be compared group by group.
 struct Result
 {
     QvePokerHand value = eHandNothing;
@@ -114,25 +114,28 @@ inline QvePokerHand EvalCore(const QvoCard* pCards, int* pHeld)
     }
 }
 
-inline Result Eval(const QvoCard* pCards)
+// The whole evaluation: the core for a hand without a special card, else the 52 trials for the
+// first special card. pWildRank, when given, receives the rank of the winning substitute.
+inline QvePokerHand EvalPokerHand(const QvoCard* pCards, int* pHeld, int& iWild,
+                                  int* pWildRank = nullptr)
 {
-    Result result;
-    for (int i = 0; i < 5; ++i)
-        result.scored[i] = pCards[i];
     int found = -1;
     for (int i = 0; i < 5 && found < 0; ++i)
         if (pCards[i].m_eSuit == QvoCard::eSpecial)
             found = i;
     if (found < 0)
     {
-        result.value = EvalCore(pCards, result.held);
-        return result;
+        iWild = 0;
+        return EvalCore(pCards, pHeld);
     }
 
-    result.wild = 1;
+    iWild = 1;
     QvoCard work[5];
     for (int i = 0; i < 5; ++i)
         work[i] = pCards[i];
+    QvePokerHand best = eHandNothing;
+    for (int i = 0; i < 5; ++i)
+        pHeld[i] = -1; // kept should no trial score at all
     const QvoCard::eSuit order[4] = {QvoCard::eClubs, QvoCard::eHearts, QvoCard::eDiamonds,
                                      QvoCard::eSpades};
     for (QvoCard::eSuit suit : order)
@@ -141,14 +144,32 @@ inline Result Eval(const QvoCard* pCards)
             work[found] = QvoCard(rank, suit);
             int held[5];
             const QvePokerHand value = EvalCore(work, held);
-            if (value > result.value)
+            if (value > best)
             {
-                result.value = value;
+                best = value;
                 for (int i = 0; i < 5; ++i)
-                    result.held[i] = held[i];
-                result.scored[found] = work[found];
+                    pHeld[i] = held[i];
+                if (pWildRank != nullptr)
+                    *pWildRank = rank;
             }
         }
+    return best;
+}
+
+inline Result Eval(const QvoCard* pCards)
+{
+    Result result;
+    int wildRank = -1;
+    result.value = EvalPokerHand(pCards, result.held, result.wild, &wildRank);
+    for (int i = 0; i < 5; ++i)
+    {
+        result.scored[i] = pCards[i];
+        if (result.wild && pCards[i].m_eSuit == QvoCard::eSpecial && wildRank >= 0)
+        {
+            result.scored[i].m_iRank = wildRank; // only the first special card is wild
+            wildRank = -1;
+        }
+    }
     return result;
 }
 

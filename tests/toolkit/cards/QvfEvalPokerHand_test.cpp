@@ -363,16 +363,18 @@ TEST(QvfEvalPokerHand, AgreesWithThePlainAlgorithmOnUnusualHands)
 {
     // Repeated cards, several special cards, and ranks and suits outside the deck.
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> anyRank(-2, 15), deckRank(0, 12), anySuit(0, 6),
-        deckSuit(0, 4), fewCards(0, 7);
+    std::uniform_int_distribution<int> anyRank(-3, 20), deckRank(0, 12), anySuit(0, 6),
+        deckSuit(0, 4), fewCards(0, 7), window(0, 5), twoSuits(0, 1), windowStart(0, 3);
+    const int windowStarts[4] = {-4, 11, 16, 1000000}; // runs below, across and above the deck
     MismatchLog log;
     std::string report;
     for (int n = 0; n < 400000; ++n)
     {
         QvoCard cards[5];
+        const int start = windowStarts[windowStart(random)];
         for (QvoCard& card : cards)
         {
-            switch (n % 3)
+            switch (n % 4)
             {
             case 0: // stray values
                 card = QvoCard(anyRank(random), static_cast<QvoCard::eSuit>(anySuit(random)));
@@ -380,13 +382,17 @@ TEST(QvfEvalPokerHand, AgreesWithThePlainAlgorithmOnUnusualHands)
             case 1: // the deck, with the special suit as one suit in five
                 card = QvoCard(deckRank(random), static_cast<QvoCard::eSuit>(deckSuit(random)));
                 break;
-            default: // eight cards only, so that hands repeat cards
+            case 2: // eight cards only, so that hands repeat cards
             {
                 const int pick = fewCards(random);
                 card = pick == 7 ? QvoCard(0, QvoCard::eSpecial)
                                  : QvoCard(8 + pick % 5, static_cast<QvoCard::eSuit>(pick % 2));
                 break;
             }
+            default: // six neighbouring ranks in two suits: straights and flushes of any ranks
+                card =
+                    QvoCard(start + window(random), static_cast<QvoCard::eSuit>(twoSuits(random)));
+                break;
             }
         }
         if (!AgreesWithReference(cards, &report))
