@@ -17,7 +17,8 @@ enum eCharClass : unsigned char
 struct JCharClasses
 {
     unsigned char m_class[256];
-    constexpr JCharClasses() : m_class()
+    QvoLex::eType m_punct[256];
+    constexpr JCharClasses() : m_class(), m_punct()
     {
         for (unsigned char& c : m_class)
             c = cWord;
@@ -28,14 +29,15 @@ struct JCharClasses
         for (unsigned char c : "{}(),:")
             if (c)
                 m_class[c] = cPunct;
+        m_punct['{'] = QvoLex::eLBrace;
+        m_punct['}'] = QvoLex::eRBrace;
+        m_punct['('] = QvoLex::eLParen;
+        m_punct[')'] = QvoLex::eRParen;
+        m_punct[','] = QvoLex::eComma;
+        m_punct[':'] = QvoLex::eColon;
     }
 };
 constexpr JCharClasses s_classes;
-
-inline unsigned char ClassOf(char ch)
-{
-    return s_classes.m_class[static_cast<unsigned char>(ch)];
-}
 
 // pszLower is lower-case ASCII letters; OR-ing 0x20 folds only a letter's upper-case partner.
 bool EqualsNoCase(const char* pch, size_t nLength, const char* pszLower, size_t nLowerLength)
@@ -48,6 +50,14 @@ bool EqualsNoCase(const char* pch, size_t nLength, const char* pszLower, size_t 
             return false;
     }
     return true;
+}
+
+// What Cleanup does, without the call.
+inline void ReleaseText(QvoLXToken& token)
+{
+    if (token.m_eType == QvoLex::eWord)
+        delete[] token.m_pszText;
+    token.m_pszText = nullptr;
 }
 
 const char s_szEmpty[] = "";
@@ -68,62 +78,51 @@ void QvoLex::Reset(const char* pszText)
     m_pCursor = pszText ? pszText : s_szEmpty;
 }
 
+// The token is changed in place rather than through Put: this runs once per token, and a call
+// pair per token is a large share of the time on short tokens.
 int QvoLex::operator()(QvoLXToken& token)
 {
-    const char* p = m_pCursor;
-    while (ClassOf(*p) == cBlank)
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(m_pCursor);
+    unsigned char nClass;
+    while ((nClass = s_classes.m_class[*p]) == cBlank)
         ++p;
-    m_pCursor = p;
 
-    switch (*p)
+    if (nClass == cEnd)
     {
-    case '\0':
+        m_pCursor = reinterpret_cast<const char*>(p);
         return 1;
-    case '{':
-        token.Put(eLBrace);
-        break;
-    case '}':
-        token.Put(eRBrace);
-        break;
-    case '(':
-        token.Put(eLParen);
-        break;
-    case ')':
-        token.Put(eRParen);
-        break;
-    case ',':
-        token.Put(eComma);
-        break;
-    case ':':
-        token.Put(eColon);
-        break;
-    default: {
-        const char* pEnd = p + 1;
-        while (ClassOf(*pEnd) == cWord)
-            ++pEnd;
-        size_t nLength = static_cast<size_t>(pEnd - p);
-        if (EqualsNoCase(p, nLength, "false", 5))
-        {
-            token.Put(eBool, 0);
-        }
-        else if (EqualsNoCase(p, nLength, "true", 4))
-        {
-            token.Put(eBool, 1);
-        }
-        else
-        {
-            char* pszWord = new (std::nothrow) char[nLength + 1];
-            if (!pszWord)
-                return 2; // the cursor stays before the word, so a later call can retry
-            memcpy(pszWord, p, nLength);
-            pszWord[nLength] = '\0';
-            token.Put(pszWord);
-        }
-        m_pCursor = pEnd;
+    }
+    if (nClass == cPunct)
+    {
+        ReleaseText(token);
+        token.m_eType = s_classes.m_punct[*p];
+        m_pCursor = reinterpret_cast<const char*>(p + 1);
         return 0;
     }
+
+    const unsigned char* pEnd = p + 1;
+    while (s_classes.m_class[*pEnd] == cWord)
+        ++pEnd;
+    const char* pWord = reinterpret_cast<const char*>(p);
+    size_t nLength = static_cast<size_t>(pEnd - p);
+    if (EqualsNoCase(pWord, nLength, "false", 5) || EqualsNoCase(pWord, nLength, "true", 4))
+    {
+        ReleaseText(token);
+        token.m_eType = eBool;
+        token.m_nValue = nLength == 4 ? 1 : 0;
     }
-    m_pCursor = p + 1;
+    else
+    {
+        char* pszWord = new (std::nothrow) char[nLength + 1];
+        if (!pszWord)
+            return 2; // the cursor stays before the word, so a later call can retry
+        memcpy(pszWord, pWord, nLength);
+        pszWord[nLength] = '\0';
+        ReleaseText(token);
+        token.m_eType = eWord;
+        token.m_pszText = pszWord;
+    }
+    m_pCursor = reinterpret_cast<const char*>(pEnd);
     return 0;
 }
 
