@@ -52,7 +52,7 @@ bool EqualsNoCase(const char* pch, size_t nLength, const char* pszLower, size_t 
     return true;
 }
 
-// What Cleanup does, without the call.
+// Releases a word's text as Cleanup does; the caller sets the new type.
 inline void ReleaseText(QvoLXToken& token)
 {
     if (token.m_eType == QvoLex::eWord)
