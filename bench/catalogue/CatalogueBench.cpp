@@ -4,6 +4,7 @@
 //   CatalogueBench                      generate 20,000 books, 500 collections, 50,000 items
 //   CatalogueBench --generate OUT [books collections items]
 #include "CatalogueGenerator.h"
+#include "../common/BenchClock.h"
 #include "app/catalogue/JCatalogue.h"
 #include "app/catalogue/JMemoryLists.h"
 #include "app/xml/JXmlDomClasses.h"
@@ -21,18 +22,6 @@
 
 namespace
 {
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // The best of several runs, in milliseconds: the least disturbed by the rest of the machine.
 double BestOf(int runs, const std::function<void()>& prepare, const std::function<void()>& work)
 {
@@ -40,9 +29,9 @@ double BestOf(int runs, const std::function<void()>& prepare, const std::functio
     for (int i = 0; i < runs; ++i)
     {
         prepare();
-        const double start = Now();
+        const double start = BenchSeconds();
         work();
-        best = std::min(best, (Now() - start) * 1000.0);
+        best = std::min(best, (BenchSeconds() - start) * 1000.0);
     }
     return best;
 }

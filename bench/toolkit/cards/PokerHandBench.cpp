@@ -3,6 +3,7 @@
 // joker measured apart; then both are compared on every hand and each disagreement printed.
 //   PokerHandBench [runs]       best of runs (default 15) for each figure
 #include "PokerHandReference.h"
+#include "../../common/BenchClock.h"
 #include "toolkit/cards/QvCards.h"
 
 #include <windows.h>
@@ -14,18 +15,6 @@
 
 namespace
 {
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    ::QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 constexpr int kDeck = 53; // the joker is the last card
 constexpr int kJoker = 52;
 
@@ -102,14 +91,14 @@ template <class Eval> Figure Measure(int runs, bool withJoker, Eval eval)
     for (int run = 0; run < runs; ++run)
     {
         long hands = 0, checksum = 0;
-        const double start = Now();
+        const double start = BenchSeconds();
         ForEachHand(withJoker, [&](const QvoCard* cards) {
             int held[5];
             int wild;
             checksum += eval(cards, held, wild) * 7 + held[0] + held[4] + wild;
             ++hands;
         });
-        figure.seconds = std::min(figure.seconds, Now() - start);
+        figure.seconds = std::min(figure.seconds, BenchSeconds() - start);
         figure.hands = hands;
         figure.checksum = checksum;
     }
