@@ -18,7 +18,7 @@ TEST(CoItemPath, CopiesShareTheArray)
     assigned = path;
     EXPECT_EQ(indices, copy.m_piIndex) << "copy keeps the caller's array";
     EXPECT_EQ(indices, assigned.m_piIndex) << "assignment keeps the caller's array";
-    EXPECT_EQ(2, assigned.m_iCount);
+    EXPECT_EQ(2, assigned.m_iCount) << "assignment copies the count";
 }
 
 TEST(CoItemPath, FreeItemPathReleasesAndClearsThePointer)
@@ -53,21 +53,22 @@ TEST(JItemPathAuto, CopiesOwnTheirOwnArrays)
     ASSERT_NE(original.m_piIndex, copied.m_piIndex) << "copy construction must not share";
     ASSERT_NE(original.m_piIndex, assigned.m_piIndex) << "assignment must not share";
     EXPECT_EQ((IntPath{1, 2, 3}), ToVector(copied)) << "copy keeps the indices of its source";
-    EXPECT_EQ((IntPath{1, 2, 3}), ToVector(assigned));
+    EXPECT_EQ((IntPath{1, 2, 3}), ToVector(assigned))
+        << "assignment keeps the indices of its source";
 
     assigned = assigned; // self-assignment keeps the indices
-    EXPECT_EQ((IntPath{1, 2, 3}), ToVector(assigned));
+    EXPECT_EQ((IntPath{1, 2, 3}), ToVector(assigned)) << "self-assignment keeps the indices";
 }
 
 TEST(JItemPathBuilder, GrowsFourPlacesAtATimeKeepingEveryLevel)
 {
     JItemPathBuilder path;
-    EXPECT_EQ(0, path.m_iCount);
+    EXPECT_EQ(0, path.m_iCount) << "a new builder has no levels";
     EXPECT_EQ(4, path.m_iCapacity) << "a new builder has room for four levels";
     IntPath expected;
     for (int level = 0; level < 11; ++level)
     {
-        ASSERT_TRUE(path.AddLevel(level * 10));
+        ASSERT_TRUE(path.AddLevel(level * 10)) << "level " << level;
         expected.push_back(level * 10);
     }
     EXPECT_EQ(12, path.m_iCapacity) << "4 + 4 + 4 places for 11 levels";
@@ -80,8 +81,8 @@ TEST(JItemPathBuilder, FromPathCopiesWithFourSpare)
     JItemPathBuilder path(CoItemPath(3, indices));
     EXPECT_NE(indices, path.m_piIndex) << "the builder owns a copy";
     EXPECT_EQ(7, path.m_iCapacity) << "count + 4";
-    ASSERT_TRUE(path.AddLevel(1));
-    EXPECT_EQ((IntPath{3, 1, 4, 1}), ToVector(path));
+    ASSERT_TRUE(path.AddLevel(1)) << "growing a copied path";
+    EXPECT_EQ((IntPath{3, 1, 4, 1}), ToVector(path)) << "the copy grows after its last index";
     EXPECT_EQ((IntPath{3, 1, 4}), IntPath(indices, indices + 3)) << "the source is untouched";
 }
 
@@ -97,12 +98,14 @@ TEST(JItemPathBuilder, CopiesGrowIndependently)
     assigned = original;
 
     // The copies are full; growing one must not touch the others.
-    ASSERT_TRUE(copied.AddLevel(100));
-    ASSERT_TRUE(assigned.AddLevel(200));
+    ASSERT_TRUE(copied.AddLevel(100)) << "growing the copy";
+    ASSERT_TRUE(assigned.AddLevel(200)) << "growing the assigned path";
     original.m_piIndex[0] = -5;
-    EXPECT_EQ((IntPath{0, 1, 2, 3, 100}), ToVector(copied));
-    EXPECT_EQ((IntPath{0, 1, 2, 3, 200}), ToVector(assigned));
-    EXPECT_EQ((IntPath{-5, 1, 2, 3}), ToVector(original));
+    EXPECT_EQ((IntPath{0, 1, 2, 3, 100}), ToVector(copied)) << "the copy has its own array";
+    EXPECT_EQ((IntPath{0, 1, 2, 3, 200}), ToVector(assigned))
+        << "the assigned path has its own array";
+    EXPECT_EQ((IntPath{-5, 1, 2, 3}), ToVector(original))
+        << "the original is changed only by its own write";
 }
 
 TEST(JItemPathBuilder, AddLevelAfterTheArrayWasFreed)
@@ -112,7 +115,7 @@ TEST(JItemPathBuilder, AddLevelAfterTheArrayWasFreed)
     QvoTreeWnd::FreeItemPath(path);
     path.m_iCount = 0;
     ASSERT_TRUE(path.AddLevel(6)) << "a builder whose array was freed allocates a new one";
-    EXPECT_EQ((IntPath{6}), ToVector(path));
+    EXPECT_EQ((IntPath{6}), ToVector(path)) << "the new array holds the new level";
 }
 
 TEST(TreeRecords, ConstructorsSetTheDocumentedDefaults)
@@ -120,8 +123,8 @@ TEST(TreeRecords, ConstructorsSetTheDocumentedDefaults)
     QvoTreeWnd::CoGetItem item;
     EXPECT_EQ(-1, item.m_iImage) << "no image until the owner names one";
     EXPECT_EQ(-1, item.m_iHasChildren) << "-1: the owner has not told";
-    EXPECT_TRUE(item.m_strText.IsEmpty());
-    EXPECT_EQ(0, item.m_path.m_iCount);
+    EXPECT_TRUE(item.m_strText.IsEmpty()) << "no text until the owner gives one";
+    EXPECT_EQ(0, item.m_path.m_iCount) << "no path until the window sets one";
 
     int indices[] = {0, 3};
     QvoTreeWnd::CoItemSelected selected(2, indices);
@@ -142,9 +145,9 @@ TEST(TreeRecords, CoGetItemCopiesItsText)
     QvoTreeWnd::CoGetItem assigned;
     assigned = item;
     item.m_strText = "changed";
-    EXPECT_STREQ("Chapter", copied.m_strText);
-    EXPECT_STREQ("Chapter", assigned.m_strText);
-    EXPECT_EQ(3, assigned.m_iImage);
+    EXPECT_STREQ("Chapter", copied.m_strText) << "copy construction copies the text";
+    EXPECT_STREQ("Chapter", assigned.m_strText) << "assignment copies the text";
+    EXPECT_EQ(3, assigned.m_iImage) << "assignment copies the image";
 }
 
 TEST(TreeRecords, DefaultOwnerLeavesRecordsAlone)
@@ -158,8 +161,8 @@ TEST(TreeRecords, DefaultOwnerLeavesRecordsAlone)
     int index = 0;
     QvoTreeWnd::CoItemSelected selected(1, &index);
     owner.JTPItemSelected(selected);
-    EXPECT_EQ(-1, item.m_iHasChildren);
-    EXPECT_TRUE(item.m_strText.IsEmpty());
-    EXPECT_EQ(7, expanding.m_iNumChildren);
-    EXPECT_FALSE(selected.m_bDblClk);
+    EXPECT_EQ(-1, item.m_iHasChildren) << "the default owner tells nothing about children";
+    EXPECT_TRUE(item.m_strText.IsEmpty()) << "the default owner gives no text";
+    EXPECT_EQ(7, expanding.m_iNumChildren) << "the default owner leaves the count alone";
+    EXPECT_FALSE(selected.m_bDblClk) << "the default owner leaves the flags alone";
 }

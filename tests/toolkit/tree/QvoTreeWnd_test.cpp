@@ -15,7 +15,7 @@ TEST(QvoTreeWnd, WorksWithoutAWindow)
     IntPath root1{1};
     tree.Expand(QvoTreeWnd::CoItemPath(1, root1.data()));
     ASSERT_EQ(1u, owner.m_expanded.size()) << "the owner is asked for root 1's children";
-    EXPECT_EQ((IntPath{1}), owner.m_expanded[0]);
+    EXPECT_EQ((IntPath{1}), owner.m_expanded[0]) << "the path handed to the owner";
 
     IntPath child{1, -1};
     tree.InsertItem(PathOf(child), QvoTreeWnd::m_iFSelect | QvoTreeWnd::m_iFRefresh);
@@ -37,7 +37,7 @@ TEST(QvoTreeWnd, WorksWithoutAWindow)
         << "root 1 and its children moved to the front";
     tree.DeleteItem(PathOf(root2));
     IntPath last{1};
-    EXPECT_EQ(5, tree.GetLineNumber(PathOf(last)));
+    EXPECT_EQ(5, tree.GetLineNumber(PathOf(last))) << "the last root after deleting old root 2";
     tree.TracePrintTree("");
     tree.Test();
 }

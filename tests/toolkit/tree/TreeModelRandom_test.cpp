@@ -176,7 +176,7 @@ private:
         }
         if (op < 99)
         {
-            const int line = Rand(-2, m_ref.Total() + 2);
+            const int line = Rand(-2, m_ref.total + 2);
             m_model.SetFirstVisibleLine(line);
             m_ref.SetFirstVisibleLine(line);
             return "SetFirstVisibleLine(" + std::to_string(line) + ")";
@@ -202,7 +202,8 @@ private:
 
     void CompareSummary(int step)
     {
-        ASSERT_EQ(m_ref.Total(), m_model.GetTotalLines()) << "total lines, " << Where(step);
+        ASSERT_EQ(m_ref.Total(), m_ref.total) << "the reference's own counter, " << Where(step);
+        ASSERT_EQ(m_ref.total, m_model.GetTotalLines()) << "total lines, " << Where(step);
         ASSERT_EQ(static_cast<int>(m_ref.roots.size()), m_model.GetNumRootItems())
             << "roots, " << Where(step);
         ASSERT_EQ(m_ref.top, m_model.GetTopLine()) << "top line, " << Where(step);

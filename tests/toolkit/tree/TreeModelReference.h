@@ -1,8 +1,9 @@
 // The tree model's rules written the plain way: child vectors, line numbers summed over the
-// earlier siblings, visible descendants counted by recursion. The tests and the benchmark hold
-// QvoTreeModel against it. Its total is the number of visible lines by definition (a root, or
-// a child of an expanded node that is itself visible), so insertions, deletions and expansions
-// below a collapsed node leave it unchanged.
+// earlier siblings, visible descendants counted by recursion, the total kept as a counter that
+// each operation adjusts. The tests and the benchmark hold QvoTreeModel against it. The counter
+// changes only for items on visible lines (a root, or a child of an expanded node that is
+// itself visible), so insertions, deletions and expansions below a collapsed node leave it
+// unchanged; Total() recounts it from that definition.
 #pragma once
 
 #include <functional>
@@ -27,6 +28,7 @@ public:
     std::function<int(const Path&)> answer = [](const Path&) { return 0; };
 
     std::vector<std::unique_ptr<Node>> roots;
+    int total = 0;
     int top = 0;
     int page = 0;
     Path sel; // empty: no selection
@@ -55,6 +57,7 @@ public:
 
     void SetNumRootItems(int n)
     {
+        total = n;
         roots.clear();
         for (int i = 0; i < n; ++i)
             roots.push_back(std::make_unique<Node>());
@@ -115,9 +118,20 @@ public:
         return line;
     }
 
+    // True when every item above the one named by path shows its children.
+    bool Visible(const Path& path)
+    {
+        for (size_t level = 1; level < path.size(); ++level)
+        {
+            Node* node = Find(Path(path.begin(), path.begin() + level));
+            if (!node || node->n == -1 || !node->expanded)
+                return false;
+        }
+        return true;
+    }
+
     void CheckTopLine()
     {
-        int total = Total();
         if (top + page > total)
             top = total - page;
         if (top < 0)
@@ -149,6 +163,8 @@ public:
         list->insert(list->begin() + at, std::make_unique<Node>());
         if (level > 0)
             ++Parent(path)->n;
+        if (Visible(path))
+            ++total;
         CheckTopLine();
         if (flags & 2)
         {
@@ -171,6 +187,8 @@ public:
         auto* list = ListOf(path);
         if (!list || path.back() < 0 || path.back() >= static_cast<int>(list->size()))
             return;
+        if (Visible(path))
+            total -= 1 + VisibleDescendants(*(*list)[path.back()]);
         list->erase(list->begin() + path.back());
         if (path.size() > 1)
             --Parent(path)->n;
@@ -202,9 +220,15 @@ public:
             node->expanded = true;
             for (int i = 0; i < n; ++i)
                 node->kids.push_back(std::make_unique<Node>());
+            if (Visible(path))
+                total += n;
             return;
         }
+        if (node->expanded)
+            return;
         node->expanded = true;
+        if (Visible(path))
+            total += VisibleDescendants(*node);
     }
 
     void Collapse(const Path& path)
@@ -212,6 +236,8 @@ public:
         Node* node = Find(path);
         if (!node || node->n == -1 || !node->expanded)
             return;
+        if (Visible(path))
+            total -= VisibleDescendants(*node);
         node->expanded = false;
         CheckTopLine();
     }
@@ -221,6 +247,8 @@ public:
         Node* node = Find(path);
         if (!node)
             return;
+        if (Visible(path))
+            total -= VisibleDescendants(*node);
         node->n = 0;
         node->kids.clear();
         CheckTopLine();
