@@ -1,0 +1,109 @@
+// A tree owner for the tests: serves child counts from a table and item texts made from the
+// path, and records what the tree asked.
+#pragma once
+
+#include "toolkit/tree/QvTree.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+typedef std::vector<int> IntPath;
+
+inline IntPath ToVector(const QvoTreeWnd::CoItemPath& path)
+{
+    return IntPath(path.m_piIndex, path.m_piIndex + path.m_iCount);
+}
+
+// A CoItemPath over a vector's indices, valid while the vector lives.
+inline QvoTreeWnd::CoItemPath PathOf(IntPath& indices)
+{
+    return QvoTreeWnd::CoItemPath(static_cast<int>(indices.size()), indices.data());
+}
+
+inline std::string PathText(const IntPath& path)
+{
+    std::string text = "[";
+    for (size_t k = 0; k < path.size(); ++k)
+        text += (k ? "," : "") + std::to_string(path[k]);
+    return text + "]";
+}
+
+class FakeTreeParent : public QvoTreeWnd::JTreeParent
+{
+public:
+    // Child counts by path; paths not listed get m_nDefault.
+    std::map<IntPath, int> m_counts;
+    int m_nDefault = 0;
+    // Runs inside JTPExpanding after the answer is set, to act as an owner that edits the
+    // tree while it is asked.
+    std::function<void()> m_onExpanding;
+
+    std::vector<IntPath> m_expanded;
+    std::vector<IntPath> m_got;
+
+    int CountOf(const IntPath& path) const
+    {
+        auto it = m_counts.find(path);
+        return it == m_counts.end() ? m_nDefault : it->second;
+    }
+
+    void JTPExpanding(QvoTreeWnd::CoExpanding& expanding) override
+    {
+        IntPath path = ToVector(expanding.m_path);
+        m_expanded.push_back(path);
+        expanding.m_iNumChildren = CountOf(path);
+        if (m_onExpanding)
+            m_onExpanding();
+    }
+
+    void JTPGetItem(QvoTreeWnd::CoGetItem& item) override
+    {
+        IntPath path = ToVector(item.m_path);
+        m_got.push_back(path);
+        item.m_strText = ("Item " + PathText(path)).c_str();
+        item.m_iHasChildren = CountOf(path);
+    }
+};
+
+// A window side for the model that records what it was told.
+class RecordingView : public QvoTreeModel::JTreeView
+{
+public:
+    explicit RecordingView(QvoTreeModel& model, int nLinesPerPage = 0)
+        : m_model(model), m_nLinesPerPage(nLinesPerPage)
+    {
+        model.SetView(this);
+    }
+
+    struct ScrollInfo
+    {
+        int nMin, nMax, nPage, nPos; // nPos -1: position not set
+    };
+
+    void TVDataValid() override
+    {
+        ++m_nDataValid;
+        m_model.SetNumVisibleLines(m_nLinesPerPage);
+    }
+    void TVSetVScroll(bool bPosition) override
+    {
+        m_scroll.push_back({0, m_model.GetTotalLines() - 1, m_model.GetNumVisibleLines(),
+                            bPosition ? m_model.GetTopLine() : -1});
+    }
+    void TVRedraw() override { ++m_nRedraws; }
+
+    void Reset()
+    {
+        m_scroll.clear();
+        m_nRedraws = 0;
+        m_nDataValid = 0;
+    }
+
+    QvoTreeModel& m_model;
+    int m_nLinesPerPage;
+    std::vector<ScrollInfo> m_scroll;
+    int m_nRedraws = 0;
+    int m_nDataValid = 0;
+};
