@@ -44,6 +44,23 @@ bool WalkTo(QvoTreeWnd::JNode* pRoot, const QvoTreeWnd::CoItemPath& path, int iL
     return true;
 }
 
+// The node whose children hold the item that path names; null when the path does not lead
+// to such a node.
+QvoTreeWnd::JNode* ParentOf(QvoTreeWnd::JNode* pRoot, const QvoTreeWnd::CoItemPath& path)
+{
+    QvoTreeWnd::JNode* pParent;
+    return WalkTo(pRoot, path, path.m_iCount - 1, pParent) ? pParent : nullptr;
+}
+
+// The parent and sibling index of the existing item that path names; false when there is none.
+bool LocateItem(QvoTreeWnd::JNode* pRoot, const QvoTreeWnd::CoItemPath& path,
+                QvoTreeWnd::JNode*& pParent, int& iIndex)
+{
+    pParent = ParentOf(pRoot, path);
+    iIndex = path.m_piIndex[path.m_iCount - 1];
+    return pParent && iIndex >= 0 && iIndex < pParent->m_children.GetCount();
+}
+
 // The member named by path[iLevels - 1] changed its weight by iDelta. The change reaches the
 // entry of each ancestor only while every node between shows its children.
 void Propagate(QvoTreeWnd::JNode* pRoot, const QvoTreeWnd::CoItemPath& path, int iLevels,
@@ -162,9 +179,9 @@ void QvoTreeModel::InsertItem(const CoItemPath& path, int iFlags)
     if (!IsPath(path))
         return;
     const int iLevel = path.m_iCount - 1;
-    JNode* pParent;
     // A parent never asked gets its children, the new one among them, when it is expanded.
-    if (!WalkTo(m_pRoot, path, iLevel, pParent) || !pParent)
+    JNode* pParent = ParentOf(m_pRoot, path);
+    if (!pParent)
         return;
     JSiblingList& list = pParent->m_children;
     const bool bAppend = path.m_piIndex[iLevel] == -1;
@@ -206,18 +223,14 @@ void QvoTreeModel::DeleteItem(const CoItemPath& path)
 {
     if (!IsPath(path))
         return;
-    const int iLevel = path.m_iCount - 1;
     JNode* pParent;
-    if (!WalkTo(m_pRoot, path, iLevel, pParent) || !pParent)
-        return;
-    JSiblingList& list = pParent->m_children;
-    const int iIndex = path.m_piIndex[iLevel];
-    if (iIndex < 0 || iIndex >= list.GetCount())
+    int iIndex;
+    if (!LocateItem(m_pRoot, path, pParent, iIndex))
         return;
     int iWeight;
-    JNode* pNode = list.RemoveAt(iIndex, iWeight);
+    JNode* pNode = pParent->m_children.RemoveAt(iIndex, iWeight);
     if (pParent->m_bExpanded)
-        Propagate(m_pRoot, path, iLevel, -iWeight);
+        Propagate(m_pRoot, path, path.m_iCount - 1, -iWeight);
     CheckTopLine();
     SetVScroll(true);
     DeleteNode(pNode);
@@ -229,15 +242,12 @@ void QvoTreeModel::Swap(const CoItemPath& path, int iIndex)
 {
     if (!IsPath(path))
         return;
-    const int iLevel = path.m_iCount - 1;
     JNode* pParent;
-    if (!WalkTo(m_pRoot, path, iLevel, pParent) || !pParent)
+    int iFrom;
+    if (!LocateItem(m_pRoot, path, pParent, iFrom) || iIndex < 0 ||
+        iIndex >= pParent->m_children.GetCount())
         return;
-    JSiblingList& list = pParent->m_children;
-    const int iFrom = path.m_piIndex[iLevel];
-    if (iFrom < 0 || iFrom >= list.GetCount() || iIndex < 0 || iIndex >= list.GetCount())
-        return;
-    list.Swap(iFrom, iIndex);
+    pParent->m_children.Swap(iFrom, iIndex);
     ClearSelection();
     Redraw();
 }
@@ -246,7 +256,6 @@ void QvoTreeModel::Expand(const CoItemPath& path)
 {
     if (!IsPath(path))
         return;
-    const int iLevel = path.m_iCount - 1;
     JNode* pNode;
     if (!WalkTo(m_pRoot, path, path.m_iCount, pNode))
         return;
@@ -268,9 +277,8 @@ void QvoTreeModel::Expand(const CoItemPath& path)
     m_pParent->JTPExpanding(expanding);
     // The owner may have changed the tree while it answered.
     JNode* pParent;
-    if (!WalkTo(m_pRoot, path, iLevel, pParent) || !pParent ||
-        path.m_piIndex[iLevel] >= pParent->m_children.GetCount() ||
-        pParent->m_children.GetAt(path.m_piIndex[iLevel]))
+    int iIndex;
+    if (!LocateItem(m_pRoot, path, pParent, iIndex) || pParent->m_children.GetAt(iIndex))
         return;
     const int nChildren = expanding.m_iNumChildren;
     // A negative answer tells nothing: the item stays never asked and is asked again.
@@ -285,7 +293,7 @@ void QvoTreeModel::Expand(const CoItemPath& path)
             return;
         }
         pNode->m_bExpanded = 1;
-        pParent->m_children.SetAt(path.m_piIndex[iLevel], pNode);
+        pParent->m_children.SetAt(iIndex, pNode);
         if (nChildren > 0)
         {
             Propagate(m_pRoot, path, path.m_iCount, nChildren);
@@ -312,14 +320,11 @@ void QvoTreeModel::SetNoChildren(const CoItemPath& path)
 {
     if (!IsPath(path))
         return;
-    const int iLevel = path.m_iCount - 1;
     JNode* pParent;
-    if (!WalkTo(m_pRoot, path, iLevel, pParent) || !pParent)
+    int iIndex;
+    if (!LocateItem(m_pRoot, path, pParent, iIndex))
         return;
     JSiblingList& list = pParent->m_children;
-    const int iIndex = path.m_piIndex[iLevel];
-    if (iIndex < 0 || iIndex >= list.GetCount())
-        return;
     JNode* pNode = list.GetAt(iIndex);
     if (!pNode)
     {
