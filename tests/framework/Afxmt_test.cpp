@@ -1,26 +1,10 @@
 #include <afxmt.h>
+#include "../common/CriticalSectionProbe.h"
 
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <vector>
-
-namespace
-{
-// Whether another thread could enter the section right now; it leaves at once if it could.
-bool FreeForOtherThreads(CCriticalSection& section)
-{
-    bool bEntered = false;
-    std::thread probe([&] {
-        CRITICAL_SECTION* pSect = section;
-        bEntered = ::TryEnterCriticalSection(pSect) != FALSE;
-        if (bEntered)
-            ::LeaveCriticalSection(pSect);
-    });
-    probe.join();
-    return bEntered;
-}
-} // namespace
 
 TEST(CSingleLock, LocksOnlyWhenAskedAndUnlockReleases)
 {

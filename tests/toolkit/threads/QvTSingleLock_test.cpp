@@ -1,27 +1,11 @@
 #include "toolkit/threads/QvTThreads.h"
+#include "../../common/CriticalSectionProbe.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
 #include <vector>
-
-namespace
-{
-// Whether another thread could enter the section right now; it leaves at once if it could.
-bool FreeForOtherThreads(QvTCriticalSection& section)
-{
-    bool bEntered = false;
-    std::thread probe([&] {
-        CRITICAL_SECTION* pSect = section;
-        bEntered = ::TryEnterCriticalSection(pSect) != FALSE;
-        if (bEntered)
-            ::LeaveCriticalSection(pSect);
-    });
-    probe.join();
-    return bEntered;
-}
-} // namespace
 
 TEST(QvTSingleLock, HoldsTheSectionForItsScope)
 {
