@@ -1,5 +1,8 @@
 #include "afxmt.h"
 
+IMPLEMENT_DYNAMIC(CSyncObject, CObject)
+IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)
+
 CSyncObject::CSyncObject(LPCSTR /*pstrName*/)
 {
     // Only unnamed, handle-less objects (critical sections) exist in this layer.

@@ -1,5 +1,7 @@
-// Core of the framework layer: build settings and CString.
+// Core of the framework layer: build settings, the root class, geometric types and CString.
 #pragma once
 
 #include "afxver.h"
+#include "afxobj.h"
 #include "afxstr.h"
+#include "atltypes.h"

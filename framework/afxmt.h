@@ -5,12 +5,12 @@
 #include "afx.h"
 
 // Base of the framework's synchronisation objects: what CSingleLock locks and unlocks.
-class AFX_FRAMEWORK_API CSyncObject
+class AFX_FRAMEWORK_API CSyncObject : public CObject
 {
+    DECLARE_DYNAMIC(CSyncObject)
+
 public:
     virtual ~CSyncObject() = default;
-    CSyncObject(const CSyncObject&) = delete;
-    CSyncObject& operator=(const CSyncObject&) = delete;
 
     // Overridables: TRUE when the calling thread now owns the object
     virtual BOOL Lock(DWORD dwTimeout = INFINITE) = 0;
@@ -23,6 +23,8 @@ protected:
 // A Win32 critical section: recursive for the owning thread, usable only inside one process.
 class AFX_FRAMEWORK_API CCriticalSection : public CSyncObject
 {
+    DECLARE_DYNAMIC(CCriticalSection)
+
 public:
     CCriticalSection();
     virtual ~CCriticalSection();

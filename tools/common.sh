@@ -3,7 +3,7 @@
 
 SHELVIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SHELVIX_BUILD=${SHELVIX_BUILD:-$SHELVIX_ROOT/build}
-SHELVIX_PACKAGES=(mingw-w64 wine wine64 xvfb xauth xdotool cmake ninja-build googletest
+SHELVIX_PACKAGES=(mingw-w64 wine wine64 fonts-wine xvfb xauth xdotool cmake ninja-build googletest
                   imagemagick python3)
 
 ensure_packages() {

@@ -12,9 +12,14 @@ if [ ! -f "$prefix/system.reg" ]; then
     echo "wineprefix.sh: could not create the Wine prefix $prefix" >&2
     exit 1
 fi
+# Without them (package fonts-wine) caption buttons and frame controls draw as letters.
 fonts="$prefix/drive_c/windows/Fonts"
 mkdir -p "$fonts"
-cp -f /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+if ! ls /usr/share/wine/fonts/*.ttf >/dev/null 2>&1 || [ ! -f /usr/share/wine/fonts/marlett.ttf ]; then
+    echo "wineprefix.sh: Wine's own fonts are missing from /usr/share/wine/fonts (install fonts-wine)" >&2
+    exit 1
+fi
+cp -f /usr/share/wine/fonts/*.ttf "$fonts/"
 # A crashing test prints winedbg's backtrace and ends, instead of waiting on a crash dialog.
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
 wineserver -w

@@ -3,8 +3,10 @@
 
 #include "toolkit/QvToolsApi.h"
 
+#include <afx.h>
+
 // A playing card. Aces are low in the rank order; only the poker evaluator ranks them high.
-class QVTOOLS_API QvoCard
+class QVTOOLS_API QvoCard : public CObject
 {
 public:
     enum eSuit
@@ -20,7 +22,7 @@ public:
     QvoCard() : m_iRank(0), m_eSuit(eClubs) {}
     // No range check: the card back and the empty place are ordinary values of the encoding.
     QvoCard(int iRank, eSuit eSuit) : m_iRank(iRank), m_eSuit(eSuit) {}
-    QvoCard(const QvoCard& card) : m_iRank(card.m_iRank), m_eSuit(card.m_eSuit) {}
+    QvoCard(const QvoCard& card) : CObject(), m_iRank(card.m_iRank), m_eSuit(card.m_eSuit) {}
     QvoCard& operator=(const QvoCard& card)
     {
         m_iRank = card.m_iRank;
