@@ -9,16 +9,20 @@
 
 namespace
 {
-const char kWhiteSpace[] = " \t\n\v\f\r";
-
 const unsigned char* Mbs(LPCSTR psz)
 {
     return reinterpret_cast<const unsigned char*>(psz ? psz : "");
 }
 
-bool IsIn(char ch, LPCSTR pszSet)
+// ch is a whole character: a byte, or lead and trail byte of a double-byte character.
+bool IsIn(unsigned int ch, LPCSTR pszSet)
 {
-    return ch != '\0' && pszSet && strchr(pszSet, ch) != nullptr;
+    return ch != 0 && pszSet && _mbschr(Mbs(pszSet), ch) != nullptr;
+}
+
+bool IsSpace(unsigned int ch)
+{
+    return _ismbcspace(ch) != 0;
 }
 } // namespace
 
@@ -130,34 +134,47 @@ CString CString::Right(int nCount) const
     return Mid(GetLength() - nCount, nCount);
 }
 
+// The searching and trimming members step through the text one character at a time with the
+// C runtime's multibyte routines, so that the trail byte of a double-byte character (0x5C in
+// code page 932) is never taken for a single-byte one such as '\\'. _setmbcp switches them all.
 int CString::Find(char ch, int nStart) const
 {
     if (nStart < 0 || nStart >= GetLength())
         return -1;
-    size_t pos = m_str.find(ch, static_cast<size_t>(nStart));
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+    const unsigned char* pszStart = Mbs(m_str.c_str());
+    const unsigned char* psz = _mbschr(pszStart + nStart, static_cast<unsigned char>(ch));
+    return psz ? static_cast<int>(psz - pszStart) : -1;
 }
 
+// Wine's _mbsstr matches at trail bytes too, so the walk is done here.
 int CString::Find(LPCSTR pszSub, int nStart) const
 {
     if (!pszSub || nStart < 0 || nStart > GetLength())
         return -1;
-    size_t pos = m_str.find(pszSub, static_cast<size_t>(nStart));
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+    const size_t subLength = strlen(pszSub);
+    const size_t length = strnlen(m_str.c_str(), m_str.size());
+    for (size_t i = static_cast<size_t>(nStart); i + subLength <= length; i += CharLength(i))
+    {
+        if (m_str.compare(i, subLength, pszSub, subLength) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 int CString::ReverseFind(char ch) const
 {
-    size_t pos = m_str.rfind(ch);
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+    const unsigned char* pszStart = Mbs(m_str.c_str());
+    const unsigned char* psz = _mbsrchr(pszStart, static_cast<unsigned char>(ch));
+    return psz ? static_cast<int>(psz - pszStart) : -1;
 }
 
 int CString::FindOneOf(LPCSTR pszCharSet) const
 {
     if (!pszCharSet || !*pszCharSet)
         return -1;
-    size_t pos = m_str.find_first_of(pszCharSet);
-    return pos == std::string::npos ? -1 : static_cast<int>(pos);
+    const unsigned char* pszStart = Mbs(m_str.c_str());
+    const unsigned char* psz = _mbspbrk(pszStart, Mbs(pszCharSet));
+    return psz ? static_cast<int>(psz - pszStart) : -1;
 }
 
 CString& CString::MakeUpper()
@@ -174,8 +191,6 @@ CString& CString::MakeLower()
     return *this;
 }
 
-// Trimming is byte-wise: target characters are single-byte, and no byte of a multibyte
-// character in the UTF-8 or DBCS code pages can be mistaken for one of them.
 CString& CString::Trim()
 {
     return TrimRight().TrimLeft();
@@ -193,52 +208,72 @@ CString& CString::Trim(LPCSTR pszTargets)
 
 CString& CString::TrimLeft()
 {
-    return TrimLeft(kWhiteSpace);
+    return TrimLeftWhile([](unsigned int ch) { return IsSpace(ch); });
 }
 
 CString& CString::TrimLeft(char chTarget)
 {
-    const char targets[2] = {chTarget, '\0'};
-    return TrimLeft(targets);
+    const unsigned int target = static_cast<unsigned char>(chTarget);
+    return TrimLeftWhile([target](unsigned int ch) { return ch == target; });
 }
 
 CString& CString::TrimLeft(LPCSTR pszTargets)
 {
-    size_t first = 0;
-    while (first < m_str.size() && IsIn(m_str[first], pszTargets))
-        ++first;
-    m_str.erase(0, first);
-    return *this;
+    return TrimLeftWhile([pszTargets](unsigned int ch) { return IsIn(ch, pszTargets); });
 }
 
 CString& CString::TrimRight()
 {
-    return TrimRight(kWhiteSpace);
+    return TrimRightWhile([](unsigned int ch) { return IsSpace(ch); });
 }
 
 CString& CString::TrimRight(char chTarget)
 {
-    const char targets[2] = {chTarget, '\0'};
-    return TrimRight(targets);
+    const unsigned int target = static_cast<unsigned char>(chTarget);
+    return TrimRightWhile([target](unsigned int ch) { return ch == target; });
 }
 
 CString& CString::TrimRight(LPCSTR pszTargets)
 {
-    size_t end = m_str.size();
-    while (end > 0 && IsIn(m_str[end - 1], pszTargets))
-        --end;
-    m_str.erase(end);
+    return TrimRightWhile([pszTargets](unsigned int ch) { return IsIn(ch, pszTargets); });
+}
+
+template <class Pred> CString& CString::TrimLeftWhile(Pred matches)
+{
+    size_t first = 0;
+    while (first < m_str.size() && matches(CharAt(first)))
+        first += CharLength(first);
+    m_str.erase(0, std::min(first, m_str.size()));
+    return *this;
+}
+
+template <class Pred> CString& CString::TrimRightWhile(Pred matches)
+{
+    // Walk forward from the start, remembering where the last run of matches began: walking
+    // backwards cannot tell a trail byte from a character.
+    size_t runStart = std::string::npos;
+    for (size_t i = 0; i < m_str.size(); i += CharLength(i))
+    {
+        if (!matches(CharAt(i)))
+            runStart = std::string::npos;
+        else if (runStart == std::string::npos)
+            runStart = i;
+    }
+    if (runStart != std::string::npos)
+        m_str.erase(runStart);
     return *this;
 }
 
 int CString::Replace(char chOld, char chNew)
 {
     int count = 0;
-    for (char& ch : m_str)
+    if (chOld == chNew)
+        return 0;
+    for (size_t i = 0; i < m_str.size(); i += CharLength(i))
     {
-        if (ch == chOld)
+        if (m_str[i] == chOld)
         {
-            ch = chNew;
+            m_str[i] = chNew;
             ++count;
         }
     }
@@ -249,19 +284,28 @@ int CString::Replace(LPCSTR pszOld, LPCSTR pszNew)
 {
     if (!pszOld || !*pszOld)
         return 0;
-    const std::string from(pszOld);
-    const std::string to(pszNew ? pszNew : "");
+    const size_t oldLength = strlen(pszOld);
+    const char* pszTo = pszNew ? pszNew : "";
     int count = 0;
     std::string result;
-    size_t pos = 0;
-    for (size_t hit; (hit = m_str.find(from, pos)) != std::string::npos; pos = hit + from.size())
+    size_t copied = 0;
+    for (size_t i = 0; i < m_str.size();)
     {
-        result.append(m_str, pos, hit - pos).append(to);
-        ++count;
+        if (m_str.compare(i, oldLength, pszOld, oldLength) == 0)
+        {
+            result.append(m_str, copied, i - copied).append(pszTo);
+            ++count;
+            i += oldLength;
+            copied = i;
+        }
+        else
+        {
+            i += CharLength(i);
+        }
     }
     if (count)
     {
-        result.append(m_str, pos, std::string::npos);
+        result.append(m_str, copied, std::string::npos);
         m_str.swap(result);
     }
     return count;
@@ -269,9 +313,33 @@ int CString::Replace(LPCSTR pszOld, LPCSTR pszNew)
 
 int CString::Remove(char ch)
 {
-    const size_t before = m_str.size();
-    m_str.erase(std::remove(m_str.begin(), m_str.end(), ch), m_str.end());
-    return static_cast<int>(before - m_str.size());
+    std::string result;
+    result.reserve(m_str.size());
+    for (size_t i = 0; i < m_str.size();)
+    {
+        const size_t length = std::min(CharLength(i), m_str.size() - i);
+        if (length != 1 || m_str[i] != ch)
+            result.append(m_str, i, length);
+        i += length;
+    }
+    const int count = static_cast<int>(m_str.size() - result.size());
+    m_str.swap(result);
+    return count;
+}
+
+// A lead byte followed by the end of the text counts as one character of its own.
+size_t CString::CharLength(size_t nIndex) const
+{
+    const unsigned char lead = static_cast<unsigned char>(m_str[nIndex]);
+    return _ismbblead(lead) && nIndex + 1 < m_str.size() && m_str[nIndex + 1] != '\0' ? 2 : 1;
+}
+
+unsigned int CString::CharAt(size_t nIndex) const
+{
+    const unsigned int lead = static_cast<unsigned char>(m_str[nIndex]);
+    if (CharLength(nIndex) == 1)
+        return lead;
+    return (lead << 8) | static_cast<unsigned char>(m_str[nIndex + 1]);
 }
 
 int CString::Insert(int nIndex, char ch)
@@ -355,7 +423,8 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
     const int nChars = ::LoadStringW(hInstance, nID, reinterpret_cast<LPWSTR>(&pText), 0);
     if (nChars <= 0 || !pText)
         return FALSE;
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, nullptr, 0, nullptr, nullptr);
+    const int nBytes =
+        ::WideCharToMultiByte(CP_ACP, 0, pText, nChars, nullptr, 0, nullptr, nullptr);
     if (nBytes <= 0)
         return FALSE;
     std::string text(static_cast<size_t>(nBytes), '\0');

@@ -1,6 +1,6 @@
 // Classes: CString
-// The framework's narrow string: text in the process's ANSI code page, compared and
-// case-mapped through the multibyte routines of the C runtime.
+// The framework's narrow string: text in the process's ANSI code page, compared, searched,
+// trimmed and case-mapped through the multibyte routines of the C runtime.
 #pragma once
 
 #include "afxver.h"
@@ -93,6 +93,12 @@ public:
     void ReleaseBuffer(int nNewLength = -1);
 
 private:
+    // Bytes taken by the character at nIndex (1 or 2), and that character as one code.
+    size_t CharLength(size_t nIndex) const;
+    unsigned int CharAt(size_t nIndex) const;
+    template <class Pred> CString& TrimLeftWhile(Pred matches);
+    template <class Pred> CString& TrimRightWhile(Pred matches);
+
     std::string m_str;
 };
 
@@ -102,15 +108,51 @@ AFX_FRAMEWORK_API CString operator+(LPCSTR psz, const CString& str);
 AFX_FRAMEWORK_API CString operator+(const CString& str, char ch);
 AFX_FRAMEWORK_API CString operator+(char ch, const CString& str);
 
-inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(LPCSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
+inline bool operator==(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) == 0;
+}
+inline bool operator!=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) != 0;
+}
+inline bool operator<(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator>(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator<=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator>=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) >= 0;
+}
