@@ -1,4 +1,4 @@
-#include "afxwin.h"
+#include "afxstate_.h"
 
 #include <mutex>
 
@@ -14,6 +14,18 @@ bool ModuleHasString(HMODULE hModule, UINT nID)
     return hModule && ::LoadStringW(hModule, nID, reinterpret_cast<LPWSTR>(&pText), 0) > 0;
 }
 } // namespace
+
+HINSTANCE AfxGetFrameworkHandle()
+{
+    static const HINSTANCE hFramework = [] {
+        HMODULE hModule = nullptr;
+        ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             reinterpret_cast<LPCSTR>(&AfxGetFrameworkHandle), &hModule);
+        return hModule;
+    }();
+    return hFramework;
+}
 
 HINSTANCE AfxGetInstanceHandle()
 {
@@ -43,6 +55,9 @@ HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
         if (pDLL->m_hResource && ::FindResourceA(pDLL->m_hResource, lpszName, lpszType))
             return pDLL->m_hResource;
     }
+    HINSTANCE hFramework = AfxGetFrameworkHandle();
+    if (hFramework && ::FindResourceA(hFramework, lpszName, lpszType))
+        return hFramework;
     return hInst;
 }
 
@@ -57,6 +72,8 @@ HINSTANCE AfxFindStringResourceHandle(UINT nID)
         if (ModuleHasString(pDLL->m_hResource, nID))
             return pDLL->m_hResource;
     }
+    if (ModuleHasString(AfxGetFrameworkHandle(), nID))
+        return AfxGetFrameworkHandle();
     return nullptr;
 }
 

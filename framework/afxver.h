@@ -18,6 +18,9 @@
 #define AFX_FRAMEWORK_API __declspec(dllimport)
 #endif
 
+// Calling convention of the framework's global functions
+#define AFXAPI __stdcall
+
 #ifndef ASSERT
 #ifdef NDEBUG
 #define ASSERT(f) ((void)0)

@@ -1,13 +1,19 @@
 // Functions: AfxGetResourceHandle, AfxSetResourceHandle, AfxGetInstanceHandle,
 //            AfxFindResourceHandle, AfxFindStringResourceHandle, AfxInitExtensionModule,
-//            AfxTermExtensionModule, AfxGetAppName, AfxMessageBox, AfxSetMessageBoxHandler
-// Classes: AFX_EXTENSION_MODULE, CDynLinkLibrary
+//            AfxTermExtensionModule, AfxGetAppName, AfxMessageBox, AfxSetMessageBoxHandler,
+//            and those of afxapp_.h
+// Classes: AFX_EXTENSION_MODULE, CDynLinkLibrary, and through the headers below CCmdTarget,
+//          CCmdUI, CMenu, CWnd, CDialog, CDataExchange, CButton, CEdit, CListBox, CComboBox,
+//          CScrollBar, CWinThread, CWinApp
+// The framework's window layer.
 #pragma once
 
 #include "afx.h"
+#include "afxres.h"
 
 // Resources. The program's own resource module comes first; the modules of extension DLLs
-// follow in the order they registered, so that a DLL's strings and images are found by id.
+// follow in the order they registered, so that a DLL's strings and images are found by id;
+// the framework's own messages come last.
 AFX_FRAMEWORK_API HINSTANCE AfxGetInstanceHandle();
 AFX_FRAMEWORK_API HINSTANCE AfxGetResourceHandle();
 AFX_FRAMEWORK_API void AfxSetResourceHandle(HINSTANCE hInstResource);
@@ -49,9 +55,16 @@ AFX_FRAMEWORK_API void AfxSetAppName(LPCSTR lpszAppName);
 // Message boxes. Every message box of the process goes through one handler, so that a test
 // can read the text, caption and style of a message and give the answer without a modal loop.
 typedef int(CALLBACK* AFX_MESSAGEBOX_HANDLER)(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption,
-                                               UINT nType);
+                                              UINT nType);
 // Installs a handler (null restores ::MessageBoxA) and returns the previous one.
 AFX_FRAMEWORK_API AFX_MESSAGEBOX_HANDLER AfxSetMessageBoxHandler(AFX_MESSAGEBOX_HANDLER pfnHandler);
 // Shows the text captioned with the application's title; returns the button chosen (IDOK...).
 AFX_FRAMEWORK_API int AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 AFX_FRAMEWORK_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = UINT(-1));
+
+#include "afxcmd_.h"
+#include "afxmenu_.h"
+#include "afxwnd_.h"
+#include "afxdlg_.h"
+#include "afxctl_.h"
+#include "afxapp_.h"
