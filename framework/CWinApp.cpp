@@ -145,6 +145,14 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
         SetRegistryKey(key);
 }
 
+LPCSTR CWinApp::ProfileFile()
+{
+    // A null file name would mean win.ini.
+    if (!m_pszProfileName)
+        SetCurrentHandles();
+    return m_pszProfileName;
+}
+
 HKEY CWinApp::GetAppRegistryKey()
 {
     if (!m_pszRegistryKey || !m_pszProfileName)
@@ -169,7 +177,7 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
 UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
 {
     if (!m_pszRegistryKey)
-        return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
+        return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, ProfileFile());
     CKeyHolder section(GetSectionKey(lpszSection));
     if (!section)
         return static_cast<UINT>(nDefault);
@@ -190,7 +198,7 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
     {
         char text[16];
         wsprintfA(text, "%d", nValue);
-        return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, m_pszProfileName);
+        return ::WritePrivateProfileStringA(lpszSection, lpszEntry, text, ProfileFile());
     }
     CKeyHolder section(GetSectionKey(lpszSection));
     if (!section)
@@ -210,7 +218,7 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
         {
             const DWORD nCopied = ::GetPrivateProfileStringA(
                 lpszSection, lpszEntry, lpszDefault ? lpszDefault : "", buffer.data(),
-                static_cast<DWORD>(buffer.size()), m_pszProfileName);
+                static_cast<DWORD>(buffer.size()), ProfileFile());
             if (nCopied + 1 < buffer.size())
                 return CString(buffer.data(), static_cast<int>(nCopied));
             buffer.resize(buffer.size() * 2);
@@ -246,7 +254,7 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue)
 {
     if (!m_pszRegistryKey)
-        return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+        return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, ProfileFile());
     LONG lResult = ERROR_INVALID_PARAMETER;
     if (!lpszEntry)
     {

@@ -282,7 +282,7 @@ BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
 BOOL AfxInternalPreTranslateMessage(MSG* pMsg)
 {
     CWnd* pMainWnd = AfxGetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    if (CWnd::WalkPreTranslateTree(pMainWnd ? pMainWnd->m_hWnd : nullptr, pMsg))
         return TRUE;
     // A modeless window outside the main window still gets the main window's accelerators.
     if (pMainWnd && pMainWnd->m_hWnd && pMsg->hwnd)

@@ -103,6 +103,10 @@ protected:
     afx_msg void OnAppExit();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    // The initialisation file, named after the program when nobody named it yet
+    LPCSTR ProfileFile();
 };
 
 AFX_FRAMEWORK_API CWinApp* AFXAPI AfxGetApp();

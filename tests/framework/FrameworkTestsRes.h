@@ -8,7 +8,7 @@
 
 #define IDC_NAME 1001
 #define IDC_COUNT 1002
-#define IDC_SIZE 1003
+#define IDC_AMOUNT 1003
 #define IDC_RATIO 1004
 #define IDC_LIST 1010
 #define IDC_COMBO 1011

@@ -57,6 +57,6 @@ inline void PumpPendingMessages()
 // A hidden top-level window of the framework's own class.
 inline BOOL CreateTestPopup(CWnd& wnd, LPCSTR lpszTitle = "Test")
 {
-    return wnd.CreateEx(0, AfxRegisterWndClass(0), lpszTitle, WS_POPUP | WS_CAPTION, 0, 0, 300,
-                        200, nullptr, nullptr);
+    return wnd.CreateEx(0, AfxRegisterWndClass(0), lpszTitle, WS_POPUP | WS_CAPTION, 0, 0, 300, 200,
+                        nullptr, nullptr);
 }
