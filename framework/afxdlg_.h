@@ -53,12 +53,15 @@ public:
     CWnd* m_pParentWnd;
 
 protected:
+    // The owner of a modal run (the parent, else the main window, never a child window);
+    // a top-level window above it is disabled until PostModal
+    HWND PreModal();
+    void PostModal();
+
     DECLARE_MESSAGE_MAP()
 
 private:
     LPCDLGTEMPLATE LoadTemplate(HINSTANCE* phInst) const;
-    HWND PreModal();
-    void PostModal();
 
     HWND m_hWndTop = nullptr; // top-level window disabled by PreModal
 };
