@@ -1,13 +1,17 @@
 #include "app/xml/JXmlDocument.h"
 
+#include "app/xml/JXmlBytes.h"
 #include "app/xml/JXmlDomClasses.h"
 #include "app/xml/JXmlError.h"
+#include "app/xml/JXmlFileReplace.h"
 #include "app/xml/JXmlString.h"
 
 #include <ole2.h>
 #include <string.h>
+#include <wchar.h>
+#include <wctype.h>
 
-#include <algorithm>
+#include <string>
 
 using Microsoft::WRL::ComPtr;
 
@@ -58,34 +62,67 @@ void SetProperty(IXMLDOMDocument2* pDoc, LPCSTR pszName, bool bValue)
     JXmlCheck(pDoc->setProperty(JXmlBstr(pszName), value));
 }
 
-bool FileIsReadable(const char* pszPath)
+bool LoadBytes(IXMLDOMDocument2* pDoc, const JXmlBytes& bytes)
 {
-    HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(hFile);
-    return true;
+    VARIANT source = bytes.AsVariant(); // borrowed: the bytes free the array
+    VARIANT_BOOL bLoaded = VARIANT_FALSE;
+    return SUCCEEDED(pDoc->load(source, &bLoaded)) && bLoaded == VARIANT_TRUE;
 }
 
-bool TargetIsWritable(const char* pszPath)
+// The document as save writes it, into memory.
+bool Serialise(IXMLDOMDocument2* pDoc, JXmlBytes& bytes)
 {
-    HANDLE hFile = ::CreateFileA(pszPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
+    ComPtr<IStream> stream;
+    if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, &stream)) || !stream)
         return false;
-    ::CloseHandle(hFile);
-    return true;
+    VARIANT destination;
+    ::VariantInit(&destination);
+    V_VT(&destination) = VT_UNKNOWN;
+    V_UNKNOWN(&destination) = stream.Get(); // borrowed: the stream holds its own reference
+    STATSTG stat = {};
+    HGLOBAL hGlobal = nullptr;
+    if (FAILED(pDoc->save(destination)) || FAILED(stream->Stat(&stat, STATFLAG_NONAME)) ||
+        FAILED(::GetHGlobalFromStream(stream.Get(), &hGlobal)))
+        return false;
+    const size_t nBytes = static_cast<size_t>(stat.cbSize.QuadPart);
+    if (nBytes == 0)
+        return bytes.Assign(nullptr, 0);
+    const void* pData = ::GlobalLock(hGlobal);
+    if (!pData)
+        return false;
+    const bool bCopied = bytes.Assign(pData, nBytes);
+    ::GlobalUnlock(hGlobal);
+    return bCopied;
 }
 
-CString FolderOf(const CString& path)
+// The value of the encoding pseudo-attribute in the text of an XML declaration: false when
+// the declaration names none.
+bool FindEncoding(const std::wstring& declaration, size_t& begin, size_t& end)
 {
-    const int slash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    if (slash < 0)
-        return CString(".");
-    if (slash == 2 && path[1] == ':')
-        return path.Left(3); // keep the root of a drive: "C:\"
-    return path.Left(slash);
+    const wchar_t kName[] = L"encoding";
+    for (size_t at = declaration.find(kName); at != std::wstring::npos;
+         at = declaration.find(kName, at + 1))
+    {
+        if (at > 0 && !iswspace(declaration[at - 1]))
+            continue;
+        size_t i = at + wcslen(kName);
+        while (i < declaration.size() && iswspace(declaration[i]))
+            ++i;
+        if (i >= declaration.size() || declaration[i] != L'=')
+            continue;
+        ++i;
+        while (i < declaration.size() && iswspace(declaration[i]))
+            ++i;
+        if (i >= declaration.size() || (declaration[i] != L'"' && declaration[i] != L'\''))
+            continue;
+        const size_t close = declaration.find(declaration[i], i + 1);
+        if (close == std::wstring::npos)
+            return false;
+        begin = i + 1;
+        end = close;
+        return true;
+    }
+    return false;
 }
 } // namespace
 
@@ -163,24 +200,30 @@ bool JXmlDocument::Open(const char* pszPath)
 {
     try
     {
-        if (!pszPath || !FileIsReadable(pszPath))
+        // Read before anything is closed: a file that cannot be read leaves the open document.
+        JXmlBytes bytes;
+        if (!pszPath || !bytes.ReadFile(pszPath))
             return false;
         if (!Create())
             return false;
         m_path = pszPath;
 
-        JVariant path;
-        JVariant::Text(path, pszPath);
-        VARIANT_BOOL bLoaded = VARIANT_FALSE;
-        if (FAILED(m_doc->load(path, &bLoaded)) || bLoaded != VARIANT_TRUE)
+        // The same parser and encoding detection as a load by path, about three times faster
+        // under Wine.
+        if (!LoadBytes(m_doc.Get(), bytes))
             return false;
 
         // Engines that ignore ProhibitDTD still parse a document type declaration; a
-        // catalogue has none, so one is refused here rather than trusted.
+        // catalogue has none, so one is refused here rather than trusted, and what was
+        // parsed is not kept for a later save.
         ComPtr<IXMLDOMDocumentType> doctype;
         JXmlCheck(m_doc->get_doctype(&doctype));
         if (doctype)
+        {
+            if (Create())
+                m_path = pszPath;
             return false;
+        }
         return true;
     }
     catch (...)
@@ -197,41 +240,77 @@ bool JXmlDocument::Save(const char* pszPath)
     if (target.IsEmpty())
         return false;
 
-    // Write beside the target first, so that a save that fails halfway never touches it.
-    char temp[MAX_PATH];
-    if (!::GetTempFileNameA(FolderOf(target), "shv", 0, temp))
-        return false;
-    bool bWritten = false;
+    // Nothing reaches the disk until the bytes are known to read back as this document: the
+    // engine's save reports success for bytes that do not (a full disk, a declaration naming
+    // an encoding it did not write).
     try
     {
-        JVariant destination;
-        JVariant::Text(destination, temp);
-        bWritten = SUCCEEDED(m_doc->save(destination));
+        DeclareUtf8();
+        JXmlBytes bytes;
+        if (!Serialise(m_doc.Get(), bytes) || !ReadsBackAsThis(bytes))
+            return false;
+        if (!JXmlReplaceFile(target, bytes.GetData(), bytes.GetSize()))
+            return false;
     }
-    catch (const JXmlError&)
+    catch (...)
     {
-        bWritten = false;
-    }
-
-    // A read-only target, or one that another program holds open, is not replaced. The
-    // attribute and an unshared open for writing ask exactly that without changing the
-    // file; a rename over it would not refuse on every platform (Wine, or as root).
-    const DWORD dwAttributes = ::GetFileAttributesA(target);
-    if (bWritten && dwAttributes != INVALID_FILE_ATTRIBUTES)
-        bWritten = !(dwAttributes & FILE_ATTRIBUTE_READONLY) && TargetIsWritable(target);
-    const bool bReplaced =
-        bWritten && ::MoveFileExA(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    // The new file keeps the old one's attributes (hidden, archive...).
-    if (bReplaced && dwAttributes != INVALID_FILE_ATTRIBUTES)
-        ::SetFileAttributesA(target, dwAttributes);
-    if (!bReplaced)
-    {
-        ::DeleteFileA(temp);
         return false;
     }
     if (pszPath)
         m_path = pszPath;
     return true;
+}
+
+void JXmlDocument::DeclareUtf8()
+{
+    ComPtr<IXMLDOMNode> first;
+    JXmlCheck(m_doc->get_firstChild(&first));
+    if (!first)
+        return;
+    DOMNodeType type = NODE_INVALID;
+    JXmlCheck(first->get_nodeType(&type));
+    JXmlBstrResult name;
+    JXmlCheck(first->get_nodeName(&name));
+    if (type != NODE_PROCESSING_INSTRUCTION || !name.Get() || wcscmp(name.Get(), L"xml") != 0)
+        return;
+
+    ComPtr<IXMLDOMProcessingInstruction> declaration;
+    JXmlCheck(first->QueryInterface(kIidXmlDomProcessingInstruction, &declaration));
+    JXmlBstrResult data;
+    JXmlCheck(declaration->get_data(&data));
+    std::wstring text(data.Get() ? data.Get() : L"");
+    size_t begin = 0, end = 0;
+    if (!FindEncoding(text, begin, end) ||
+        _wcsicmp(text.substr(begin, end - begin).c_str(), L"UTF-8") == 0)
+        return;
+
+    // Wine cannot change a declaration's data in place; a new one takes the old one's place,
+    // with everything but the encoding's name as it was.
+    text.replace(begin, end - begin, L"UTF-8");
+    BSTR newData = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (!newData)
+        throw JXmlError(E_OUTOFMEMORY, CString());
+    ComPtr<IXMLDOMProcessingInstruction> replacement;
+    const HRESULT hr = m_doc->createProcessingInstruction(JXmlBstr("xml"), newData, &replacement);
+    ::SysFreeString(newData);
+    JXmlCheck(hr);
+    if (!replacement)
+        throw JXmlError(E_POINTER, CString());
+    ComPtr<IXMLDOMNode> replaced;
+    JXmlCheck(m_doc->replaceChild(replacement.Get(), first.Get(), &replaced));
+}
+
+bool JXmlDocument::ReadsBackAsThis(const JXmlBytes& bytes) const
+{
+    JXmlDocument copy;
+    if (!copy.Create() || !LoadBytes(copy.m_doc.Get(), bytes))
+        return false;
+    JXmlBstrResult saved, reloaded;
+    JXmlCheck(m_doc->get_xml(&saved));
+    JXmlCheck(copy.m_doc->get_xml(&reloaded));
+    const UINT nChars = ::SysStringLen(saved.Get());
+    return nChars > 0 && nChars == ::SysStringLen(reloaded.Get()) &&
+           wmemcmp(saved.Get(), reloaded.Get(), nChars) == 0;
 }
 
 JXmlNodePtr JXmlDocument::GetRoot() const
