@@ -38,8 +38,10 @@ public:
 
 private:
     void DeclareUtf8();
-    bool ReadsBackAsThis(const JXmlBytes& bytes) const;
+    static bool ReadsBack(const JXmlBytes& bytes);
 
     Microsoft::WRL::ComPtr<IXMLDOMDocument2> m_doc;
     CString m_path;
+    // Bytes of the last load or save: room for the next save is made once, not by growing.
+    size_t m_nBytesHint = 0;
 };
