@@ -13,9 +13,18 @@ const DWORD kReadChunkBytes = 1 << 20;
 
 void JXmlBytes::Free()
 {
-    if (m_pArray)
+    if (m_pArray && m_bBorrowed)
+    {
+        // Only the descriptor is ours; the platform would clear the data of a static array.
+        m_pArray->pvData = nullptr;
+        ::SafeArrayDestroyDescriptor(m_pArray);
+    }
+    else if (m_pArray)
+    {
         ::SafeArrayDestroy(m_pArray);
+    }
     m_pArray = nullptr;
+    m_bBorrowed = false;
 }
 
 bool JXmlBytes::Allocate(size_t nBytes)
@@ -33,6 +42,24 @@ bool JXmlBytes::Assign(const void* pData, size_t nBytes)
         return false;
     if (nBytes)
         memcpy(m_pArray->pvData, pData, nBytes);
+    return true;
+}
+
+bool JXmlBytes::Borrow(const void* pData, size_t nBytes)
+{
+    Free();
+    if (nBytes > kMaxBytes || (!pData && nBytes))
+        return false;
+    SAFEARRAY* pArray = nullptr;
+    if (FAILED(::SafeArrayAllocDescriptorEx(VT_UI1, 1, &pArray)) || !pArray)
+        return false;
+    pArray->cbElements = 1;
+    pArray->rgsabound[0].cElements = static_cast<ULONG>(nBytes);
+    pArray->rgsabound[0].lLbound = 0;
+    pArray->pvData = const_cast<void*>(pData);
+    pArray->fFeatures |= FADF_STATIC | FADF_FIXEDSIZE;
+    m_pArray = pArray;
+    m_bBorrowed = true;
     return true;
 }
 

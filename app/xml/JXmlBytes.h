@@ -20,6 +20,9 @@ public:
     bool ReadFile(const char* pszPath);
     // A copy of the bytes. False when the memory cannot be had.
     bool Assign(const void* pData, size_t nBytes);
+    // The bytes themselves, lent without a copy: they must outlive this object and stay as
+    // they are while it lives.
+    bool Borrow(const void* pData, size_t nBytes);
 
     const BYTE* GetData() const
     {
@@ -35,4 +38,5 @@ private:
     void Free();
 
     SAFEARRAY* m_pArray = nullptr;
+    bool m_bBorrowed = false;
 };

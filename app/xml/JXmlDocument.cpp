@@ -242,10 +242,8 @@ bool JXmlDocument::Save(const char* pszPath)
         ComPtr<JXmlMemoryStream> saved =
             Serialise(m_doc.Get(), m_nBytesHint + m_nBytesHint / 4 + 65536);
         JXmlBytes bytes;
-        if (!saved || !bytes.Assign(saved->GetBytes().data(), saved->GetBytes().size()))
-            return false;
-        saved.Reset();
-        if (!ReadsBack(bytes))
+        if (!saved || !bytes.Borrow(saved->GetBytes().data(), saved->GetBytes().size()) ||
+            !ReadsBack(bytes))
             return false;
         if (!JXmlReplaceFile(target, bytes.GetData(), bytes.GetSize()))
             return false;

@@ -75,8 +75,9 @@ CString ScratchFolder::Write(const char* name, const std::string& bytes) const
     EXPECT_NE(nullptr, file) << "cannot write " << (LPCSTR)path;
     if (file)
     {
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
+        EXPECT_EQ(bytes.size(), fwrite(bytes.data(), 1, bytes.size(), file))
+            << "cannot write " << (LPCSTR)path;
+        EXPECT_EQ(0, fclose(file)) << "cannot write " << (LPCSTR)path;
     }
     return path;
 }
