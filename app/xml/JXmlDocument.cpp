@@ -238,7 +238,8 @@ bool JXmlDocument::Save(const char* pszPath)
     try
     {
         DeclareUtf8();
-        // A stream that grows as the DOM writes costs a third of the save again under Wine.
+        // Room for the whole document at once: growing it write by write costs as much again
+        // as the save itself under Wine.
         ComPtr<JXmlMemoryStream> saved =
             Serialise(m_doc.Get(), m_nBytesHint + m_nBytesHint / 4 + 65536);
         JXmlBytes bytes;
@@ -258,6 +259,9 @@ bool JXmlDocument::Save(const char* pszPath)
     return true;
 }
 
+// Wine's save writes UTF-8 whatever encoding the declaration names, Windows' the encoding
+// named; the reader writes its catalogues in UTF-8. Saying UTF-8 makes the bytes what they
+// claim to be on either.
 void JXmlDocument::DeclareUtf8()
 {
     ComPtr<IXMLDOMNode> first;
@@ -297,9 +301,8 @@ void JXmlDocument::DeclareUtf8()
     JXmlCheck(m_doc->replaceChild(replacement.Get(), first.Get(), &replaced));
 }
 
-// The bytes load into a new DOM that saves them again unchanged: the same check as comparing
-// the two documents' xml texts, which Wine takes over a second each to build for a catalogue
-// of a few megabytes.
+// Compared through the bytes the reloaded document saves to, not through the xml texts of the
+// two documents: Wine takes over a second to build each text for a catalogue of a few MB.
 bool JXmlDocument::ReadsBack(const JXmlBytes& bytes)
 {
     JXmlDocument copy;

@@ -37,7 +37,9 @@ public:
     int DomVersion = 0;
 
 private:
+    // Replaces a declaration that names an encoding other than UTF-8 by one that says UTF-8.
     void DeclareUtf8();
+    // The bytes load into a new DOM that saves them again unchanged.
     static bool ReadsBack(const JXmlBytes& bytes);
 
     Microsoft::WRL::ComPtr<IXMLDOMDocument2> m_doc;
