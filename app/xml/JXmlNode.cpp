@@ -71,27 +71,22 @@ IXMLDOMNode* JXmlNode::Checked() const
 
 CString JXmlNode::GetName() const
 {
-    try
-    {
-        JXmlBstrResult name;
-        if (FAILED(Checked()->get_nodeName(&name)))
-            return CString();
-        return NarrowResult(name);
-    }
-    catch (const JXmlError&)
-    {
-        return CString();
-    }
+    return GetText(&IXMLDOMNode::get_nodeName);
 }
 
 CString JXmlNode::GetNamespaceUri() const
 {
+    return GetText(&IXMLDOMNode::get_namespaceURI);
+}
+
+CString JXmlNode::GetText(HRESULT (STDMETHODCALLTYPE IXMLDOMNode::*pfnGet)(BSTR*)) const
+{
     try
     {
-        JXmlBstrResult uri;
-        if (FAILED(Checked()->get_namespaceURI(&uri)))
+        JXmlBstrResult text;
+        if (FAILED((Checked()->*pfnGet)(&text)))
             return CString();
-        return NarrowResult(uri);
+        return NarrowResult(text);
     }
     catch (const JXmlError&)
     {

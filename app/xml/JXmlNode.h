@@ -57,6 +57,8 @@ public:
 
 private:
     bool GetAttribute(const CString& name, CString& value) const;
+    // A text property of the node read by pfnGet; empty on failure.
+    CString GetText(HRESULT (STDMETHODCALLTYPE IXMLDOMNode::*pfnGet)(BSTR*)) const;
     IXMLDOMNode* Checked() const;
 
     Microsoft::WRL::ComPtr<IXMLDOMNode> m_node;
