@@ -181,11 +181,14 @@ TEST(JXmlDocument, OpenOfAMissingFileKeepsThePreviousDocument)
 TEST(JXmlDocument, OpenOfMalformedXmlFailsButTakesThePath)
 {
     ScratchFolder folder;
-    const CString bad = folder.Write("bad.xml", "<root><records></root>");
-    JXmlDocument doc;
-    EXPECT_FALSE(doc.Open(bad));
-    EXPECT_STREQ((LPCSTR)bad, (LPCSTR)doc.GetPath());
-    EXPECT_TRUE(JXmlNode(doc.GetRoot()).IsNull());
+    for (const char* text : {"<root><records></root>", "", "\xef\xbb\xbf"})
+    {
+        const CString bad = folder.Write("bad.xml", text);
+        JXmlDocument doc;
+        EXPECT_FALSE(doc.Open(bad)) << "[" << text << "]";
+        EXPECT_STREQ((LPCSTR)bad, (LPCSTR)doc.GetPath()) << "[" << text << "]";
+        EXPECT_TRUE(JXmlNode(doc.GetRoot()).IsNull()) << "[" << text << "]";
+    }
 }
 
 TEST(JXmlDocument, CloseForgetsEverything)
