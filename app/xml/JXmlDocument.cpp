@@ -70,19 +70,14 @@ bool LoadBytes(IXMLDOMDocument2* pDoc, const JXmlBytes& bytes)
     return SUCCEEDED(pDoc->load(source, &bLoaded)) && bLoaded == VARIANT_TRUE;
 }
 
-// The document as save writes it, in memory; null when the save fails.
-ComPtr<JXmlMemoryStream> Serialise(IXMLDOMDocument2* pDoc, size_t nExpectedBytes)
+// The document as save writes it, into the stream. False when the save fails.
+bool Serialise(IXMLDOMDocument2* pDoc, JXmlMemoryStream* pStream)
 {
-    ComPtr<JXmlMemoryStream> stream = JXmlMemoryStream::Create(nExpectedBytes);
-    if (!stream)
-        return nullptr;
     VARIANT destination;
     ::VariantInit(&destination);
     V_VT(&destination) = VT_UNKNOWN;
-    V_UNKNOWN(&destination) = static_cast<IStream*>(stream.Get()); // borrowed
-    if (FAILED(pDoc->save(destination)) || stream->Failed())
-        return nullptr;
-    return stream;
+    V_UNKNOWN(&destination) = static_cast<IStream*>(pStream); // borrowed
+    return SUCCEEDED(pDoc->save(destination)) && !pStream->Failed();
 }
 
 // The value of the encoding pseudo-attribute in the text of an XML declaration: false when
@@ -241,10 +236,10 @@ bool JXmlDocument::Save(const char* pszPath)
         // Room for the whole document at once: growing it write by write costs as much again
         // as the save itself under Wine.
         ComPtr<JXmlMemoryStream> saved =
-            Serialise(m_doc.Get(), m_nBytesHint + m_nBytesHint / 4 + 65536);
+            JXmlMemoryStream::Create(m_nBytesHint + m_nBytesHint / 4 + 65536);
         JXmlBytes bytes;
-        if (!saved || !bytes.Borrow(saved->GetBytes().data(), saved->GetBytes().size()) ||
-            !ReadsBack(bytes))
+        if (!saved || !Serialise(m_doc.Get(), saved.Get()) ||
+            !bytes.Borrow(saved->GetBytes().data(), saved->GetBytes().size()) || !ReadsBack(bytes))
             return false;
         if (!JXmlReplaceFile(target, bytes.GetData(), bytes.GetSize()))
             return false;
@@ -308,9 +303,9 @@ bool JXmlDocument::ReadsBack(const JXmlBytes& bytes)
     JXmlDocument copy;
     if (bytes.GetSize() == 0 || !copy.Create() || !LoadBytes(copy.m_doc.Get(), bytes))
         return false;
-    ComPtr<JXmlMemoryStream> again = Serialise(copy.m_doc.Get(), bytes.GetSize());
-    return again && again->GetBytes().size() == bytes.GetSize() &&
-           memcmp(again->GetBytes().data(), bytes.GetData(), bytes.GetSize()) == 0;
+    ComPtr<JXmlMemoryStream> again =
+        JXmlMemoryStream::CreateComparing(bytes.GetData(), bytes.GetSize());
+    return again && Serialise(copy.m_doc.Get(), again.Get()) && again->MatchesExpected();
 }
 
 JXmlNodePtr JXmlDocument::GetRoot() const

@@ -24,6 +24,20 @@ Microsoft::WRL::ComPtr<JXmlMemoryStream> JXmlMemoryStream::Create(size_t nExpect
     return stream;
 }
 
+Microsoft::WRL::ComPtr<JXmlMemoryStream> JXmlMemoryStream::CreateComparing(const BYTE* pExpected,
+                                                                           size_t nExpected)
+{
+    Microsoft::WRL::ComPtr<JXmlMemoryStream> stream;
+    stream.Attach(new (std::nothrow) JXmlMemoryStream);
+    if (stream)
+    {
+        stream->m_bComparing = true;
+        stream->m_pExpected = pExpected;
+        stream->m_nExpected = pExpected ? nExpected : 0;
+    }
+    return stream;
+}
+
 STDMETHODIMP JXmlMemoryStream::QueryInterface(REFIID riid, void** ppv)
 {
     if (!ppv)
@@ -73,6 +87,17 @@ STDMETHODIMP JXmlMemoryStream::Write(const void* pv, ULONG cb, ULONG* pcbWritten
     if (!pv && cb)
         return STG_E_INVALIDPOINTER;
     const BYTE* pBytes = static_cast<const BYTE*>(pv);
+    if (m_bComparing)
+    {
+        if (m_nPosition > m_nExpected || cb > m_nExpected - m_nPosition ||
+            (cb && memcmp(m_pExpected + m_nPosition, pBytes, cb) != 0))
+            m_bDiffers = true;
+        m_nPosition += cb;
+        m_nEnd = std::max(m_nEnd, m_nPosition);
+        if (pcbWritten)
+            *pcbWritten = cb;
+        return S_OK;
+    }
     try
     {
         // Appending, as a save does, grows the block by doubling: a save of n bytes stays
@@ -108,7 +133,7 @@ STDMETHODIMP JXmlMemoryStream::Seek(LARGE_INTEGER dlibMove, DWORD dwOrigin,
         nBase = static_cast<LONGLONG>(m_nPosition);
         break;
     case STREAM_SEEK_END:
-        nBase = static_cast<LONGLONG>(m_bytes.size());
+        nBase = static_cast<LONGLONG>(m_bComparing ? m_nEnd : m_bytes.size());
         break;
     default:
         return STG_E_INVALIDFUNCTION;
@@ -124,6 +149,11 @@ STDMETHODIMP JXmlMemoryStream::Seek(LARGE_INTEGER dlibMove, DWORD dwOrigin,
 
 STDMETHODIMP JXmlMemoryStream::SetSize(ULARGE_INTEGER libNewSize)
 {
+    if (m_bComparing)
+    {
+        m_nEnd = static_cast<size_t>(libNewSize.QuadPart);
+        return S_OK;
+    }
     try
     {
         m_bytes.resize(static_cast<size_t>(libNewSize.QuadPart));
@@ -167,7 +197,7 @@ STDMETHODIMP JXmlMemoryStream::Stat(STATSTG* pstatstg, DWORD)
         return STG_E_INVALIDPOINTER;
     memset(pstatstg, 0, sizeof *pstatstg);
     pstatstg->type = STGTY_STREAM;
-    pstatstg->cbSize.QuadPart = m_bytes.size();
+    pstatstg->cbSize.QuadPart = m_bComparing ? m_nEnd : m_bytes.size();
     return S_OK;
 }
 

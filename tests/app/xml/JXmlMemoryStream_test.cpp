@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -62,4 +63,33 @@ TEST(JXmlMemoryStream, WritesSeeksOverwritesAndReadsLikeAStream)
     EXPECT_EQ(S_OK, stream->QueryInterface(IID_IStream, &asStream));
     Microsoft::WRL::ComPtr<IUnknown> other;
     EXPECT_EQ(E_NOINTERFACE, stream->QueryInterface(IID_IStorage, &other));
+}
+
+TEST(JXmlMemoryStream, ComparingStreamTellsWhetherTheWritesEqualTheExpectedBytes)
+{
+    const BYTE kExpected[] = {'<', 'r', '/', '>'};
+    struct Case
+    {
+        std::vector<std::string> writes;
+        bool matches;
+    } cases[] = {
+        {{"<r", "/>"}, true},    {{"<r/>"}, true},  {{"<r", "/"}, false},
+        {{"<r/>", "\n"}, false}, {{"<x/>"}, false}, {{}, false},
+    };
+    for (const Case& c : cases)
+    {
+        Microsoft::WRL::ComPtr<JXmlMemoryStream> stream =
+            JXmlMemoryStream::CreateComparing(kExpected, sizeof kExpected);
+        ASSERT_TRUE(stream);
+        std::string all;
+        for (const std::string& write : c.writes)
+        {
+            ULONG n = 0;
+            EXPECT_EQ(S_OK, stream->Write(write.data(), ULONG(write.size()), &n));
+            EXPECT_EQ(write.size(), n);
+            all += write;
+        }
+        EXPECT_EQ(c.matches, stream->MatchesExpected()) << all;
+        EXPECT_TRUE(stream->GetBytes().empty()) << "keeps nothing: " << all;
+    }
 }
