@@ -55,15 +55,15 @@ STDMETHODIMP JXmlMemoryStream::QueryInterface(REFIID riid, void** ppv)
 
 STDMETHODIMP_(ULONG) JXmlMemoryStream::AddRef()
 {
-    return ++m_nRefs;
+    return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs));
 }
 
 STDMETHODIMP_(ULONG) JXmlMemoryStream::Release()
 {
-    const ULONG nRefs = --m_nRefs;
+    const LONG nRefs = ::InterlockedDecrement(&m_nRefs);
     if (nRefs == 0)
         delete this;
-    return nRefs;
+    return static_cast<ULONG>(nRefs);
 }
 
 STDMETHODIMP JXmlMemoryStream::Read(void* pv, ULONG cb, ULONG* pcbRead)

@@ -51,7 +51,7 @@ private:
     JXmlMemoryStream() = default;
     virtual ~JXmlMemoryStream() = default;
 
-    ULONG m_nRefs = 1;
+    LONG m_nRefs = 1;
     std::vector<BYTE> m_bytes;
     size_t m_nPosition = 0;
     bool m_bFailed = false;
