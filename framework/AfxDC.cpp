@@ -61,20 +61,15 @@ void PASCAL CDC::DeleteTempMap()
 
 BOOL CDC::Attach(HDC hDC)
 {
-    ASSERT(!m_hDC);
-    if (!hDC || m_hDC)
+    if (!AfxAttachPermanent(DCMap(), m_hDC, hDC, this))
         return FALSE;
-    m_hDC = hDC;
     SetAttribDC(hDC);
-    DCMap().SetPermanent(hDC, this);
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
-    HDC hDC = m_hDC;
-    if (hDC)
-        AfxRemovePermanent(DCMap(), hDC, static_cast<const CDC*>(this));
+    HDC hDC = AfxDetachPermanent(DCMap(), m_hDC, static_cast<const CDC*>(this));
     ReleaseAttribDC();
     ReleaseOutputDC();
     return hDC;

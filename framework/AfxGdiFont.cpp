@@ -36,7 +36,8 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
     if (!lpLogFont)
         return FALSE;
     HDC hScreenDC = nullptr;
-    HDC hDC = pDC ? pDC->m_hAttribDC : (hScreenDC = ::GetDC(nullptr));
+    HDC hDC =
+        pDC ? (pDC->m_hAttribDC ? pDC->m_hAttribDC : pDC->m_hDC) : (hScreenDC = ::GetDC(nullptr));
     if (!hDC)
         return FALSE;
     // 720 tenths of a point to the inch, converted through the DC's mapping, so that the font

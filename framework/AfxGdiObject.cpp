@@ -100,21 +100,12 @@ void PASCAL CGdiObject::DeleteTempMap()
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    ASSERT(!m_hObject);
-    if (!hObject || m_hObject)
-        return FALSE;
-    m_hObject = hObject;
-    ObjectMap().SetPermanent(hObject, this);
-    return TRUE;
+    return AfxAttachPermanent(ObjectMap(), m_hObject, hObject, this);
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
-    HGDIOBJ hObject = m_hObject;
-    if (hObject)
-        AfxRemovePermanent(ObjectMap(), hObject, static_cast<const CGdiObject*>(this));
-    m_hObject = nullptr;
-    return hObject;
+    return AfxDetachPermanent(ObjectMap(), m_hObject, static_cast<const CGdiObject*>(this));
 }
 
 BOOL CGdiObject::DeleteObject()

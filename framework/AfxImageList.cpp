@@ -38,21 +38,12 @@ void PASCAL CImageList::DeleteTempMap()
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    ASSERT(!m_hImageList);
-    if (!hImageList || m_hImageList)
-        return FALSE;
-    m_hImageList = hImageList;
-    ImageListMap().SetPermanent(hImageList, this);
-    return TRUE;
+    return AfxAttachPermanent(ImageListMap(), m_hImageList, hImageList, this);
 }
 
 HIMAGELIST CImageList::Detach()
 {
-    HIMAGELIST hImageList = m_hImageList;
-    if (hImageList)
-        AfxRemovePermanent(ImageListMap(), hImageList, static_cast<const CImageList*>(this));
-    m_hImageList = nullptr;
-    return hImageList;
+    return AfxDetachPermanent(ImageListMap(), m_hImageList, static_cast<const CImageList*>(this));
 }
 
 BOOL CImageList::DeleteImageList()

@@ -4,7 +4,6 @@
 
 namespace
 {
-const COLORREF kMagenta = RGB(255, 0, 255);
 
 CSize BitmapSize(const CBitmap& bitmap)
 {
@@ -27,8 +26,8 @@ TEST(BitmapLoading, LoadBitmapSearchesTheResourceChain)
         ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
         CBitmap* pEarlier = dc.SelectObject(&strip);
         EXPECT_EQ(kMagenta, dc.GetPixel(0, 0));
-        EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(3, 3));
-        EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(CPoint(19, 5)));
+        EXPECT_EQ(kRed, dc.GetPixel(3, 3));
+        EXPECT_EQ(kBlue, dc.GetPixel(CPoint(19, 5)));
         dc.SelectObject(pEarlier);
     }
     {
@@ -91,16 +90,16 @@ TEST(BitmapCreation, PatternBrushRepeatsAMonochromeBitmapInTextAndBackgroundColo
     DibCanvas canvas(8, 8);
     ASSERT_TRUE(canvas.IsReady());
     CDC& dc = canvas.DC();
-    dc.SetTextColor(RGB(255, 0, 0));
-    dc.SetBkColor(RGB(0, 0, 255));
+    dc.SetTextColor(kRed);
+    dc.SetBkColor(kBlue);
     CBrush* pEarlier = dc.SelectObject(&brush);
     dc.PatBlt(0, 0, 8, 8, PATCOPY);
     dc.SelectObject(pEarlier);
 
-    EXPECT_TRUE(PixelIs(canvas, 0, 0, RGB(255, 0, 0))); // 0x55: first bit 0
-    EXPECT_TRUE(PixelIs(canvas, 1, 0, RGB(0, 0, 255)));
-    EXPECT_TRUE(PixelIs(canvas, 0, 1, RGB(0, 0, 255)));
-    EXPECT_EQ(32, canvas.Count(CRect(0, 0, 8, 8), RGB(255, 0, 0)));
+    EXPECT_TRUE(PixelIs(canvas, 0, 0, kRed)); // 0x55: first bit 0
+    EXPECT_TRUE(PixelIs(canvas, 1, 0, kBlue));
+    EXPECT_TRUE(PixelIs(canvas, 0, 1, kBlue));
+    EXPECT_EQ(32, canvas.Count(CRect(0, 0, 8, 8), kRed));
     EXPECT_FALSE(CBrush().CreatePatternBrush(nullptr));
     CGdiObject::DeleteTempMap();
 }

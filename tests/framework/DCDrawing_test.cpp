@@ -1,13 +1,5 @@
 #include "GdiTestSupport.h"
 
-namespace
-{
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-} // namespace
-
 TEST(DCDrawing, FillSolidRectFillsExactlyTheRectangleAndKeepsTheBackgroundColour)
 {
     DibCanvas canvas(12, 12);

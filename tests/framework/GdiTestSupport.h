@@ -8,6 +8,12 @@
 
 #include <stdio.h>
 
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kMagenta = RGB(255, 0, 255); // the transparent colour of the tests
+
 // A cx x cy top-down 32-bit DIB section selected into a memory CDC, filled with white.
 class DibCanvas
 {
@@ -26,7 +32,7 @@ public:
         m_pBits = static_cast<DWORD*>(pBits);
         if (m_dc.CreateCompatibleDC(nullptr) && m_hBitmap)
             m_hOldBitmap = ::SelectObject(m_dc, m_hBitmap);
-        Fill(RGB(255, 255, 255));
+        Fill(kWhite);
     }
     ~DibCanvas()
     {

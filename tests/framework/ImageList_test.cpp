@@ -7,10 +7,6 @@
 
 namespace
 {
-const COLORREF kMagenta = RGB(255, 0, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
 
 // An 8 x 8 magenta bitmap with a red 4 x 4 square at (2, 2), compatible with the screen.
 bool MakeSquareBitmap(CBitmap& bitmap, COLORREF square)
@@ -99,7 +95,7 @@ TEST(ImageList, CreateFromABitmapResourceFoundThroughTheResourceChain)
     ASSERT_TRUE(canvas.IsReady());
     EXPECT_TRUE(list.Draw(&canvas.DC(), 1, CPoint(0, 0), ILD_TRANSPARENT));
     EXPECT_EQ(16, canvas.Count(CRect(2, 2, 6, 6), kGreen)) << "image 1 is the green one";
-    EXPECT_EQ(64 - 16, canvas.Count(CRect(0, 0, 8, 8), RGB(255, 255, 255)));
+    EXPECT_EQ(64 - 16, canvas.Count(CRect(0, 0, 8, 8), kWhite));
 
     CImageList again;
     ASSERT_TRUE(again.Create(8, 8, ILC_COLOR24, 1, 1));
