@@ -151,6 +151,24 @@ TEST(DCHandles, TemporaryDCIsOneObjectUntilDeleteTempMapAndLeavesTheHandleAlive)
     ::DeleteDC(hDC);
 }
 
+TEST(DCHandles, BorrowingADCDoesNotFreeATemporaryACallerStillHolds)
+{
+    // A handler's DC wrapped for a moment, as a paint or draw-item handler does.
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    CDC* pTemp = CDC::FromHandle(hDC);
+    {
+        CDC borrowed;
+        ASSERT_TRUE(borrowed.Attach(hDC));
+        EXPECT_EQ(&borrowed, CDC::FromHandle(hDC));
+        EXPECT_EQ(hDC, borrowed.Detach());
+    }
+    ASSERT_TRUE(IsHeapBlockInUse(pTemp));
+    EXPECT_EQ(pTemp, CDC::FromHandle(hDC)) << "the same temporary until idle time";
+    EXPECT_EQ(hDC, pTemp->m_hDC);
+    CDC::DeleteTempMap();
+    ::DeleteDC(hDC);
+}
+
 TEST(DCHandles, AttributeChangesReachBothDCsAndOutputGoesToTheOutputDC)
 {
     DibCanvas output(4, 4), attribute(4, 4);
