@@ -5,6 +5,7 @@
 #pragma once
 
 #include "afx.h"
+#include "afxgdi.h"
 
 // Resources. The program's own resource module comes first; the modules of extension DLLs
 // follow in the order they registered, so that a DLL's strings and images are found by id.
