@@ -4,10 +4,8 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 CHandleMap<CMenu, HMENU>& AfxMenuMap()
 {
-    // One map per thread, never freed: objects of other threads may outlive a thread's exit.
-    static thread_local CHandleMap<CMenu, HMENU>* pMap =
-        new CHandleMap<CMenu, HMENU>([](CMenu* pMenu, HMENU hMenu) { pMenu->m_hMenu = hMenu; });
-    return *pMap;
+    return AfxThreadHandleMap<CMenu, HMENU>(
+        [](CMenu* pMenu, HMENU hMenu) { pMenu->m_hMenu = hMenu; });
 }
 
 CMenu::~CMenu()
@@ -23,20 +21,12 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 BOOL CMenu::Attach(HMENU hNewMenu)
 {
     ASSERT(m_hMenu == nullptr);
-    if (!hNewMenu || m_hMenu)
-        return FALSE;
-    m_hMenu = hNewMenu;
-    AfxMenuMap().SetPermanent(hNewMenu, this);
-    return TRUE;
+    return AfxAttachPermanent(AfxMenuMap(), m_hMenu, hNewMenu, this);
 }
 
 HMENU CMenu::Detach()
 {
-    HMENU hMenu = m_hMenu;
-    if (hMenu && AfxMenuMap().LookupPermanent(hMenu) == this)
-        AfxMenuMap().RemoveHandle(hMenu);
-    m_hMenu = nullptr;
-    return hMenu;
+    return AfxDetachPermanent(AfxMenuMap(), m_hMenu, this);
 }
 
 HMENU CMenu::GetSafeHmenu() const

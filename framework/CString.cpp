@@ -395,15 +395,17 @@ void CString::AppendFormatV(LPCSTR pszFormat, va_list args)
     ASSERT(pszFormat);
     if (!pszFormat)
         return;
+    // The C runtime's own printf (msvcrt), not MinGW's C99 replacement that libstdc++ switches
+    // on: numbers must read as every other program of the platform writes them.
     va_list count;
     va_copy(count, args);
-    const int length = vsnprintf(nullptr, 0, pszFormat, count);
+    const int length = _vscprintf(pszFormat, count);
     va_end(count);
     if (length <= 0)
         return;
     const size_t oldSize = m_str.size();
     m_str.resize(oldSize + static_cast<size_t>(length) + 1);
-    vsnprintf(&m_str[oldSize], static_cast<size_t>(length) + 1, pszFormat, args);
+    _vsnprintf(&m_str[oldSize], static_cast<size_t>(length) + 1, pszFormat, args);
     m_str.resize(oldSize + static_cast<size_t>(length));
 }
 

@@ -37,11 +37,7 @@ BOOL RegisterDefaultClass()
 
 CHandleMap<CWnd, HWND>& AfxWindowMap()
 {
-    // One map per thread, never freed: permanent objects (even static ones) may be destroyed
-    // after the thread's storage is gone.
-    static thread_local CHandleMap<CWnd, HWND>* pMap =
-        new CHandleMap<CWnd, HWND>([](CWnd* pWnd, HWND hWnd) { pWnd->m_hWnd = hWnd; });
-    return *pMap;
+    return AfxThreadHandleMap<CWnd, HWND>([](CWnd* pWnd, HWND hWnd) { pWnd->m_hWnd = hWnd; });
 }
 
 CWnd::CWnd() : m_hWnd(nullptr)
@@ -73,22 +69,18 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 BOOL CWnd::Attach(HWND hWndNew)
 {
     ASSERT(m_hWnd == nullptr && FromHandlePermanent(hWndNew) == nullptr);
-    if (!hWndNew || m_hWnd || FromHandlePermanent(hWndNew))
+    // A window has one permanent object.
+    if (FromHandlePermanent(hWndNew))
         return FALSE;
-    m_hWnd = hWndNew;
-    AfxWindowMap().SetPermanent(hWndNew, this);
-    return TRUE;
+    return AfxAttachPermanent(AfxWindowMap(), m_hWnd, hWndNew, this);
 }
 
 HWND CWnd::Detach()
 {
-    HWND hWnd = m_hWnd;
+    if (IsMarker(this))
+        return m_hWnd;
     // A temporary object only lets go of its handle: the map deletes it at idle time.
-    if (hWnd && !IsMarker(this) && FromHandlePermanent(hWnd) == this)
-        AfxWindowMap().RemoveHandle(hWnd);
-    if (!IsMarker(this))
-        m_hWnd = nullptr;
-    return hWnd;
+    return AfxDetachPermanent(AfxWindowMap(), m_hWnd, this);
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd)

@@ -1,12 +1,85 @@
-// Classes: CHeaderCtrl, CListCtrl
-// Wrappers of the common controls: each member is one message to the control.
+// Classes: CImageList, CHeaderCtrl, CListCtrl
+// The framework's common-control classes: thin wrappers, each member one call or message.
 #pragma once
 
 #include "afxwin.h"
 
 #include <commctrl.h>
 
-class CImageList;
+// An image list. The object owns the list it creates or attaches and destroys it in its
+// destructor; Detach gives it up. FromHandle on a list that no object holds returns a
+// temporary object, valid until the thread next goes idle.
+class AFX_FRAMEWORK_API CImageList : public CObject
+{
+    DECLARE_DYNAMIC(CImageList)
+public:
+    HIMAGELIST m_hImageList = nullptr;
+
+    CImageList() = default;
+    ~CImageList() override;
+
+    operator HIMAGELIST() const { return m_hImageList; }
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+
+    static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
+    static void PASCAL DeleteTempMap();
+
+    // Creation and ownership; creating fails while the object already holds a list.
+    BOOL Attach(HIMAGELIST hImageList);
+    HIMAGELIST Detach();
+    BOOL DeleteImageList();
+    BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+    // A strip of cx-wide images from a bitmap resource found through the resource chain;
+    // crMask is the transparent colour, or CLR_NONE.
+    BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
+
+    // Attributes
+    int GetImageCount() const { return ::ImageList_GetImageCount(m_hImageList); }
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+    {
+        return ::ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+    }
+    COLORREF SetBkColor(COLORREF cr) { return ::ImageList_SetBkColor(m_hImageList, cr); }
+
+    // Operations. Add returns the new image's index, -1 on failure; the bitmaps stay the
+    // caller's (Add with a mask colour blackens the bitmap's pixels of that colour).
+    int Add(CBitmap* pbmImage, CBitmap* pbmMask);
+    int Add(CBitmap* pbmImage, COLORREF crMask);
+    int Add(HICON hIcon) { return ::ImageList_ReplaceIcon(m_hImageList, -1, hIcon); }
+    BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
+    int Replace(int nImage, HICON hIcon)
+    {
+        return ::ImageList_ReplaceIcon(m_hImageList, nImage, hIcon);
+    }
+    BOOL Remove(int nImage) { return ::ImageList_Remove(m_hImageList, nImage); } // -1: all
+    BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
+    // A new icon the caller destroys (DestroyIcon); null on failure.
+    HICON ExtractIcon(int nImage) { return ::ImageList_GetIcon(m_hImageList, nImage, ILD_NORMAL); }
+
+    // Dragging: one drag image per process, in screen coordinates relative to the lock
+    // window's top left corner.
+    BOOL BeginDrag(int nImage, CPoint ptHotSpot)
+    {
+        return ::ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y);
+    }
+    // The lock window is any framework window (GetSafeHwnd); a template, so that the image
+    // list does not depend on the window classes.
+    template <class TWnd> static BOOL PASCAL DragEnter(TWnd* pWndLock, CPoint point)
+    {
+        return ::ImageList_DragEnter(pWndLock ? pWndLock->GetSafeHwnd() : nullptr, point.x,
+                                     point.y);
+    }
+    template <class TWnd> static BOOL PASCAL DragLeave(TWnd* pWndLock)
+    {
+        return ::ImageList_DragLeave(pWndLock ? pWndLock->GetSafeHwnd() : nullptr);
+    }
+    static BOOL PASCAL DragMove(CPoint pt) { return ::ImageList_DragMove(pt.x, pt.y); }
+    static BOOL PASCAL DragShowNolock(BOOL bShow) { return ::ImageList_DragShowNolock(bShow); }
+    static void PASCAL EndDrag() { ::ImageList_EndDrag(); }
+
+private:
+    BOOL AttachCreated(HIMAGELIST hCreated);
+};
 
 class AFX_FRAMEWORK_API CHeaderCtrl : public CWnd
 {

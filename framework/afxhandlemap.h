@@ -1,35 +1,24 @@
-// Classes: CHandleMap, CTempMapRegistry
+// Classes: CHandleMap, CTempMapRegistry, CThreadHandleMaps
+// Functions: AfxThreadHandleMap, AfxDeleteThreadTempMaps
 // Inside the framework only: which framework object stands for a Win32 handle. There is one
 // map per kind of handle and per thread. Attach makes a permanent entry; FromHandle on a
 // handle nobody attached makes a temporary object, valid until the thread next goes idle
-// (AfxDeleteTempMaps), so a caller must not keep it across messages.
+// (AfxDeleteThreadTempMaps), so a caller must not keep it across messages.
 #pragma once
 
 #include "afxver.h"
 
+#include <atomic>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
-// Every map of the thread, so that one call at idle time frees all temporary objects.
 class CTempMapRegistry
 {
 public:
+    virtual ~CTempMapRegistry() = default;
     virtual void DeleteTemp() = 0;
-
-protected:
-    static std::vector<CTempMapRegistry*>& ThreadMaps()
-    {
-        static thread_local std::vector<CTempMapRegistry*> maps;
-        return maps;
-    }
-    friend void AfxDeleteThreadTempMaps();
 };
-
-inline void AfxDeleteThreadTempMaps()
-{
-    for (CTempMapRegistry* pMap : CTempMapRegistry::ThreadMaps())
-        pMap->DeleteTemp();
-}
 
 // TObject must be default-constructible; pfnSetHandle stores a handle into an object (null to
 // take it away again, so that deleting a temporary object never destroys a foreign handle).
@@ -38,23 +27,8 @@ template <class TObject, class THandle> class CHandleMap : public CTempMapRegist
 public:
     using SetHandleFn = void (*)(TObject*, THandle);
 
-    explicit CHandleMap(SetHandleFn pfnSetHandle) : m_pfnSetHandle(pfnSetHandle)
-    {
-        ThreadMaps().push_back(this);
-    }
-    ~CHandleMap()
-    {
-        DeleteTemp();
-        auto& maps = ThreadMaps();
-        for (auto it = maps.begin(); it != maps.end(); ++it)
-        {
-            if (*it == this)
-            {
-                maps.erase(it);
-                break;
-            }
-        }
-    }
+    explicit CHandleMap(SetHandleFn pfnSetHandle) : m_pfnSetHandle(pfnSetHandle) {}
+    ~CHandleMap() override { DeleteTemp(); }
     CHandleMap(const CHandleMap&) = delete;
     CHandleMap& operator=(const CHandleMap&) = delete;
 
@@ -113,3 +87,73 @@ private:
     std::unordered_map<THandle, TObject*> m_permanent;
     std::unordered_map<THandle, TObject*> m_temporary;
 };
+
+// The handle maps of one thread, made on first use and destroyed, with their temporary
+// objects, when the thread ends. They hang on fiber-local storage, whose callback runs at
+// thread exit: MinGW runs the destructors of C++ thread_local objects after their storage is
+// gone, which crashes a worker thread as it ends.
+class CThreadHandleMaps
+{
+public:
+    // The calling thread's maps; null when bCreate is false and the thread has none yet.
+    static CThreadHandleMaps* Current(bool bCreate)
+    {
+        static const DWORD s_nSlot = ::FlsAlloc(&OnThreadExit);
+        // Without a slot the maps stay until the process ends: a leak, not a fault.
+        static thread_local CThreadHandleMaps* s_pFallback = nullptr;
+        auto* pMaps = s_nSlot == FLS_OUT_OF_INDEXES
+                          ? s_pFallback
+                          : static_cast<CThreadHandleMaps*>(::FlsGetValue(s_nSlot));
+        if (pMaps || !bCreate)
+            return pMaps;
+        pMaps = new CThreadHandleMaps;
+        if (s_nSlot == FLS_OUT_OF_INDEXES || !::FlsSetValue(s_nSlot, pMaps))
+            s_pFallback = pMaps;
+        return pMaps;
+    }
+
+    template <class TObject, class THandle>
+    CHandleMap<TObject, THandle>& Map(typename CHandleMap<TObject, THandle>::SetHandleFn pfn)
+    {
+        static const size_t s_nKind = NextKind()++;
+        if (m_maps.size() <= s_nKind)
+            m_maps.resize(s_nKind + 1);
+        if (!m_maps[s_nKind])
+            m_maps[s_nKind].reset(new CHandleMap<TObject, THandle>(pfn));
+        return static_cast<CHandleMap<TObject, THandle>&>(*m_maps[s_nKind]);
+    }
+
+    void DeleteTemp()
+    {
+        for (auto& pMap : m_maps)
+        {
+            if (pMap)
+                pMap->DeleteTemp();
+        }
+    }
+
+private:
+    static std::atomic<size_t>& NextKind()
+    {
+        static std::atomic<size_t> s_nNext{0};
+        return s_nNext;
+    }
+    static void WINAPI OnThreadExit(PVOID pData) { delete static_cast<CThreadHandleMaps*>(pData); }
+
+    std::vector<std::unique_ptr<CTempMapRegistry>> m_maps; // indexed by kind of handle
+};
+
+// The calling thread's map for one kind of handle.
+template <class TObject, class THandle>
+CHandleMap<TObject, THandle>& AfxThreadHandleMap(
+    typename CHandleMap<TObject, THandle>::SetHandleFn pfnSetHandle)
+{
+    return CThreadHandleMaps::Current(true)->Map<TObject, THandle>(pfnSetHandle);
+}
+
+// Frees every temporary object of the calling thread; their handles stay alive.
+inline void AfxDeleteThreadTempMaps()
+{
+    if (CThreadHandleMaps* pMaps = CThreadHandleMaps::Current(false))
+        pMaps->DeleteTemp();
+}

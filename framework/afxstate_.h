@@ -4,6 +4,7 @@
 
 #include "afxwin.h"
 #include "afxhandlemap.h"
+#include "afxpermanent.h"
 #include "afxpriv.h"
 
 struct AFX_THREAD_STATE

@@ -2,13 +2,15 @@
 //            AfxFindResourceHandle, AfxFindStringResourceHandle, AfxInitExtensionModule,
 //            AfxTermExtensionModule, AfxGetAppName, AfxMessageBox, AfxSetMessageBoxHandler,
 //            and those of afxapp_.h
-// Classes: AFX_EXTENSION_MODULE, CDynLinkLibrary, and through the headers below CCmdTarget,
-//          CCmdUI, CMenu, CWnd, CDialog, CDataExchange, CButton, CEdit, CListBox, CComboBox,
-//          CScrollBar, CWinThread, CWinApp
+// Classes: AFX_EXTENSION_MODULE, CDynLinkLibrary, and through the headers below the GDI classes
+//          of afxgdi.h, CCmdTarget, CCmdUI, CMenu, CWnd, CPaintDC, CClientDC, CWindowDC,
+//          CDialog, CDataExchange, CButton, CEdit, CListBox, CComboBox, CScrollBar, CWinThread,
+//          CWinApp
 // The framework's window layer.
 #pragma once
 
 #include "afx.h"
+#include "afxgdi.h"
 #include "afxres.h"
 
 // Resources. The program's own resource module comes first; the modules of extension DLLs

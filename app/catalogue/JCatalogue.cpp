@@ -14,6 +14,10 @@ const char kBookElement[] = "xs1:text";
 const char kCollectionElement[] = "xs1:playlist";
 const char kItemElement[] = "xs1:item";
 const char kUntitled[] = "blank";
+const char kPrefix[] = "xs1";
+// The namespace that xs1 is bound to in a document that does not bind it and whose document
+// element has no namespace of its own to lend it.
+const char kOwnNamespace[] = "urn:x-shelvix:xs1";
 const char kUndefined[] = "UNDEFINED";
 
 bool SameName(const CString& a, const char* b)
@@ -203,7 +207,7 @@ void JCatalogue::AddCollection(const CString& name)
     if (m_pDoc)
     {
         JXmlNode records(FindRecords());
-        JXmlNode collection(records.AddChild(kCollectionElement));
+        JXmlNode collection(AddEntry(records, kCollectionElement, NamespaceForNew(records)));
         collection.SetAttribute("title", name, "", "");
         collection.SetAttributeInt("sourceid", 1, "", "");
         collection.SetAttributeInt("id", m_nNextId, "", "");
@@ -239,9 +243,10 @@ void JCatalogue::AddBooks(const JBookList& books)
 {
     JCollectionRef ref;
     GetSelectedCollection(ref);
+    const CString namespaceUri = NamespaceForNew(ref.m_node);
     for (const JBook& book : books)
     {
-        JXmlNode item(ref.m_node.AddChild(kItemElement));
+        JXmlNode item(AddEntry(ref.m_node, kItemElement, namespaceUri));
         item.SetAttributeInt("id", book.m_nId, "", "");
     }
     m_bModified = true;
@@ -281,6 +286,23 @@ void JCatalogue::MoveBook(int from, int to)
             .SetAttributeInt("id", m_collectionBooks[static_cast<size_t>(i)].m_nId, "", "");
     FillBooks();
     m_bModified = true;
+}
+
+// The reader binds xs1 on its document element, so a new xs1 element is normally created by
+// its name alone. Where xs1 is bound nowhere in scope, the element is created in a namespace
+// (the document element's own, as in the reader's files, or else the program's), and the DOM
+// declares xs1 on it: the saved file stays namespace-well-formed and reads back the same.
+CString JCatalogue::NamespaceForNew(const JXmlNode& parent) const
+{
+    if (!m_pDoc || !parent.LookupNamespace(kPrefix).IsEmpty())
+        return CString();
+    const CString rootNamespace = JXmlNode(m_pDoc->GetRoot()).GetNamespaceUri();
+    return rootNamespace.IsEmpty() ? CString(kOwnNamespace) : rootNamespace;
+}
+
+JXmlNodePtr JCatalogue::AddEntry(JXmlNode& parent, const char* name, const CString& namespaceUri)
+{
+    return namespaceUri.IsEmpty() ? parent.AddChild(name) : parent.AddChild(name, namespaceUri);
 }
 
 CString JCatalogue::MakeUuidString(UUID* pUuid)

@@ -52,6 +52,10 @@ protected:
 
 private:
     JXmlNodePtr FindRecords();
+    // Empty when the xs1 prefix is bound at parent; otherwise the namespace a new xs1 element
+    // is created in, so that it carries its own binding.
+    CString NamespaceForNew(const JXmlNode& parent) const;
+    static JXmlNodePtr AddEntry(JXmlNode& parent, const char* name, const CString& namespaceUri);
 
     JRecentFileSink* m_pRecentFiles;
     // First book of each id, built at load: the books never change while a catalogue is open.

@@ -4,6 +4,8 @@
 
 #include "app/xml/JXmlNode.h"
 
+class JXmlBytes;
+
 // Creates a DOM object of one class for its IUnknown. The default asks COM for any kind of
 // server; a test installs its own to say which document classes are available.
 typedef HRESULT (*JXmlDomFactory)(REFCLSID clsid, IUnknown** ppUnknown);
@@ -22,7 +24,8 @@ public:
     // does not parse it, or it carries a document type declaration (never processed).
     bool Open(const char* pszPath);
     // Writes the document to pszPath, or to the path it came from when pszPath is null. The
-    // target is replaced only once the whole document has been written beside it.
+    // target is replaced only by bytes that read back as this document and are all on the
+    // disk; a declaration that names an encoding other than UTF-8 is made to say UTF-8.
     bool Save(const char* pszPath);
     CString GetPath() const { return m_path; }
     JXmlNodePtr GetRoot() const;
@@ -34,6 +37,13 @@ public:
     int DomVersion = 0;
 
 private:
+    // Replaces a declaration that names an encoding other than UTF-8 by one that says UTF-8.
+    void DeclareUtf8();
+    // The bytes load into a new DOM that saves them again unchanged.
+    static bool ReadsBack(const JXmlBytes& bytes);
+
     Microsoft::WRL::ComPtr<IXMLDOMDocument2> m_doc;
     CString m_path;
+    // Bytes of the last load or save: room for the next save is made once, not by growing.
+    size_t m_nBytesHint = 0;
 };

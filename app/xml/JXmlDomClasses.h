@@ -16,3 +16,4 @@ extern const JXmlDomClass kJXmlDomLadder[6];
 extern const IID kIidXmlDomDocument2;
 extern const IID kIidXmlDomElement;
 extern const IID kIidXmlDomAttribute;
+extern const IID kIidXmlDomProcessingInstruction;

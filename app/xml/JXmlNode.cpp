@@ -20,15 +20,16 @@ ComPtr<IXMLDOMDocument> OwnerDocument(IXMLDOMNode* pNode)
     return doc;
 }
 
-// The node type is named by its text "attribute"; engines that take only the numeric type
-// (Wine's) refuse the text as an invalid argument and are asked again with the number.
-HRESULT CreateAttributeNode(IXMLDOMDocument* pDoc, const CString& qualifiedName,
-                            const CString& namespaceUri, IXMLDOMNode** ppNode)
+// The node type is named by its text ("attribute", "element"); engines that take only the
+// numeric type (Wine's) refuse the text as an invalid argument and are asked again with the
+// number.
+HRESULT CreateNode(IXMLDOMDocument* pDoc, LPCWSTR pszTypeName, DOMNodeType nType,
+                   const CString& qualifiedName, const CString& namespaceUri, IXMLDOMNode** ppNode)
 {
     VARIANT type;
     ::VariantInit(&type);
     V_VT(&type) = VT_BSTR;
-    V_BSTR(&type) = ::SysAllocString(L"attribute");
+    V_BSTR(&type) = ::SysAllocString(pszTypeName);
     if (!V_BSTR(&type))
         return E_OUTOFMEMORY;
     const JXmlBstr name(qualifiedName);
@@ -38,10 +39,15 @@ HRESULT CreateAttributeNode(IXMLDOMDocument* pDoc, const CString& qualifiedName,
     if (hr == E_INVALIDARG)
     {
         V_VT(&type) = VT_I4;
-        V_I4(&type) = NODE_ATTRIBUTE;
+        V_I4(&type) = nType;
         hr = pDoc->createNode(type, name, uri, ppNode);
     }
     return hr;
+}
+
+CString NarrowResult(const JXmlBstrResult& text)
+{
+    return JXmlNarrow(text.Get(), static_cast<int>(::SysStringLen(text.Get())));
 }
 
 JXmlNodePtr Owned(IXMLDOMNode* pNode)
@@ -65,12 +71,63 @@ IXMLDOMNode* JXmlNode::Checked() const
 
 CString JXmlNode::GetName() const
 {
+    return GetText(&IXMLDOMNode::get_nodeName);
+}
+
+CString JXmlNode::GetNamespaceUri() const
+{
+    return GetText(&IXMLDOMNode::get_namespaceURI);
+}
+
+CString JXmlNode::GetText(HRESULT (STDMETHODCALLTYPE IXMLDOMNode::*pfnGet)(BSTR*)) const
+{
     try
     {
-        JXmlBstrResult name;
-        if (FAILED(Checked()->get_nodeName(&name)))
+        JXmlBstrResult text;
+        if (FAILED((Checked()->*pfnGet)(&text)))
             return CString();
-        return JXmlNarrow(name.Get(), static_cast<int>(::SysStringLen(name.Get())));
+        return NarrowResult(text);
+    }
+    catch (const JXmlError&)
+    {
+        return CString();
+    }
+}
+
+CString JXmlNode::LookupNamespace(const CString& prefix) const
+{
+    try
+    {
+        // XPath's namespace axis finds nothing under Wine, and its attribute maps do not name
+        // declarations, but an element's getAttribute reads them on both engines. An element
+        // that carries the prefix itself in a namespace is in scope of a binding too.
+        const JXmlBstr declaration("xmlns:" + prefix);
+        ComPtr<IXMLDOMNode> node = m_node;
+        while (node)
+        {
+            ComPtr<IXMLDOMElement> element;
+            if (FAILED(node->QueryInterface(kIidXmlDomElement, &element)) || !element)
+                break;
+            JXmlBstrResult ownPrefix;
+            if (SUCCEEDED(node->get_prefix(&ownPrefix)) && NarrowResult(ownPrefix) == prefix)
+            {
+                const CString uri = JXmlNode(node.Get()).GetNamespaceUri();
+                if (!uri.IsEmpty())
+                    return uri;
+            }
+            VARIANT value;
+            ::VariantInit(&value);
+            const bool bDeclared =
+                element->getAttribute(declaration, &value) == S_OK && V_VT(&value) == VT_BSTR;
+            const CString uri = bDeclared ? JXmlNarrowNoThrow(V_BSTR(&value)) : CString();
+            ::VariantClear(&value);
+            if (!uri.IsEmpty())
+                return uri;
+            ComPtr<IXMLDOMNode> parent;
+            JXmlCheck(node->get_parentNode(&parent));
+            node = parent;
+        }
+        return CString();
     }
     catch (const JXmlError&)
     {
@@ -160,7 +217,8 @@ bool JXmlNode::SetAttribute(const CString& name, const char* value, const CStrin
             qualifiedName.Format("%s:%s", (LPCSTR)prefix, (LPCSTR)name);
 
         ComPtr<IXMLDOMNode> node;
-        JXmlCheck(CreateAttributeNode(doc.Get(), qualifiedName, namespaceUri, &node));
+        JXmlCheck(CreateNode(doc.Get(), L"attribute", NODE_ATTRIBUTE, qualifiedName, namespaceUri,
+                             &node));
         if (!node)
             throw JXmlError(E_POINTER, CString());
 
@@ -228,6 +286,26 @@ JXmlNodePtr JXmlNode::AddChild(const CString& name)
         ComPtr<IXMLDOMDocument> doc = OwnerDocument(pThis);
         ComPtr<IXMLDOMElement> element;
         JXmlCheck(doc->createElement(JXmlBstr(name), &element));
+        ComPtr<IXMLDOMNode> added;
+        JXmlCheck(pThis->appendChild(element.Get(), &added));
+        return added ? Owned(added.Get()) : std::make_unique<JXmlNode>();
+    }
+    catch (const JXmlError&)
+    {
+        return std::make_unique<JXmlNode>();
+    }
+}
+
+JXmlNodePtr JXmlNode::AddChild(const CString& name, const CString& namespaceUri)
+{
+    try
+    {
+        IXMLDOMNode* pThis = Checked();
+        ComPtr<IXMLDOMDocument> doc = OwnerDocument(pThis);
+        ComPtr<IXMLDOMNode> element;
+        JXmlCheck(CreateNode(doc.Get(), L"element", NODE_ELEMENT, name, namespaceUri, &element));
+        if (!element)
+            throw JXmlError(E_POINTER, CString());
         ComPtr<IXMLDOMNode> added;
         JXmlCheck(pThis->appendChild(element.Get(), &added));
         return added ? Owned(added.Get()) : std::make_unique<JXmlNode>();

@@ -26,6 +26,11 @@ public:
 
     // Qualified name as the DOM reports it (xs1:playlist); empty on failure.
     CString GetName() const;
+    // The node's namespace URI; empty when it has none, or on failure.
+    CString GetNamespaceUri() const;
+    // The URI that prefix stands for at this element, bound here or on an ancestor; empty when
+    // it is bound nowhere in scope, or on failure.
+    CString LookupNamespace(const CString& prefix) const;
 
     // The attribute's text, or pszDefault (when not null) if that text is empty.
     CString GetAttribute(const CString& name, const char* pszDefault) const;
@@ -41,6 +46,8 @@ public:
     JXmlNodePtr FindChild(const CString& localName, bool bCreate);
     // Creates an element of exactly that (qualified) name and appends it as the last child.
     JXmlNodePtr AddChild(const CString& name);
+    // The same in a namespace: the engine declares the name's prefix on the new element.
+    JXmlNodePtr AddChild(const CString& name, const CString& namespaceUri);
     // Removes the node from its parent; the handle keeps the detached node.
     void Remove();
     // All child elements in document order.
@@ -50,6 +57,8 @@ public:
 
 private:
     bool GetAttribute(const CString& name, CString& value) const;
+    // A text property of the node read by pfnGet; empty on failure.
+    CString GetText(HRESULT (STDMETHODCALLTYPE IXMLDOMNode::*pfnGet)(BSTR*)) const;
     IXMLDOMNode* Checked() const;
 
     Microsoft::WRL::ComPtr<IXMLDOMNode> m_node;

@@ -1,4 +1,4 @@
-#include "FrameworkTestsRes.h"
+#include "FrameworkTestIds.h"
 #include "WindowTestSupport.h"
 
 #include <afxcmn.h>

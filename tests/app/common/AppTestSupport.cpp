@@ -5,6 +5,8 @@
 #include <objbase.h>
 #include <stdio.h>
 
+#include <algorithm>
+
 namespace
 {
 // The program initialises COM on its user-interface thread; so do the tests.
@@ -73,8 +75,9 @@ CString ScratchFolder::Write(const char* name, const std::string& bytes) const
     EXPECT_NE(nullptr, file) << "cannot write " << (LPCSTR)path;
     if (file)
     {
-        fwrite(bytes.data(), 1, bytes.size(), file);
-        fclose(file);
+        EXPECT_EQ(bytes.size(), fwrite(bytes.data(), 1, bytes.size(), file))
+            << "cannot write " << (LPCSTR)path;
+        EXPECT_EQ(0, fclose(file)) << "cannot write " << (LPCSTR)path;
     }
     return path;
 }
@@ -91,6 +94,31 @@ std::string ReadBytes(const CString& path)
         bytes.append(buffer, n);
     fclose(file);
     return bytes;
+}
+
+std::vector<CString> FileNames(const CString& folder)
+{
+    std::vector<CString> names;
+    WIN32_FIND_DATAA data;
+    HANDLE hFind = ::FindFirstFileA(folder + "\\*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return names;
+    do
+    {
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(data.cFileName);
+    } while (::FindNextFileA(hFind, &data));
+    ::FindClose(hFind);
+    std::sort(names.begin(), names.end(),
+              [](const CString& a, const CString& b) { return a.Compare(b) < 0; });
+    return names;
+}
+
+CString WinePathOf(const char* unixPath)
+{
+    CString path = CString("Z:") + unixPath;
+    path.Replace('/', '\\');
+    return path;
 }
 
 MessageRecorder* MessageRecorder::s_pActive = nullptr;

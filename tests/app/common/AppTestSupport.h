@@ -25,6 +25,10 @@ private:
 };
 
 std::string ReadBytes(const CString& path);
+// The names of the files (not folders) in a folder, sorted.
+std::vector<CString> FileNames(const CString& folder);
+// The Windows path of a Unix path: Wine's Z: drive maps the Unix root.
+CString WinePathOf(const char* unixPath);
 
 // Records every message box and answers each with a fixed button.
 class MessageRecorder

@@ -181,11 +181,14 @@ TEST(JXmlDocument, OpenOfAMissingFileKeepsThePreviousDocument)
 TEST(JXmlDocument, OpenOfMalformedXmlFailsButTakesThePath)
 {
     ScratchFolder folder;
-    const CString bad = folder.Write("bad.xml", "<root><records></root>");
-    JXmlDocument doc;
-    EXPECT_FALSE(doc.Open(bad));
-    EXPECT_STREQ((LPCSTR)bad, (LPCSTR)doc.GetPath());
-    EXPECT_TRUE(JXmlNode(doc.GetRoot()).IsNull());
+    for (const char* text : {"<root><records></root>", "", "\xef\xbb\xbf"})
+    {
+        const CString bad = folder.Write("bad.xml", text);
+        JXmlDocument doc;
+        EXPECT_FALSE(doc.Open(bad)) << "[" << text << "]";
+        EXPECT_STREQ((LPCSTR)bad, (LPCSTR)doc.GetPath()) << "[" << text << "]";
+        EXPECT_TRUE(JXmlNode(doc.GetRoot()).IsNull()) << "[" << text << "]";
+    }
 }
 
 TEST(JXmlDocument, CloseForgetsEverything)
@@ -276,20 +279,8 @@ TEST(JXmlDocument, FailedSaveLeavesTheTargetByteForByte)
     ::CloseHandle(hLock);
     EXPECT_EQ(std::string(kSmallDoc), ReadBytes(path));
 
-    // Nothing is left behind beside the target.
-    WIN32_FIND_DATAA data;
-    int files = 0;
-    HANDLE hFind = ::FindFirstFileA(folder.Folder() + "\\*", &data);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
-    do
-    {
-        files += !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            CString(data.cFileName) != "catalogue.xml")
-            ADD_FAILURE() << "left behind: " << data.cFileName;
-    } while (::FindNextFileA(hFind, &data));
-    ::FindClose(hFind);
-    EXPECT_EQ(1, files) << "temporary files left in the folder";
+    EXPECT_EQ(std::vector<CString>{"catalogue.xml"}, FileNames(folder.Folder()))
+        << "nothing is left behind beside the target";
 
     // Once the obstacle is gone the same document saves.
     EXPECT_TRUE(doc.Save(nullptr));
@@ -333,4 +324,138 @@ TEST(JXmlDocument, TextInAnyScriptSurvivesLoadAndSave)
     for (int i = 0; i < 4; ++i)
         EXPECT_STREQ(titles[i],
                      (LPCSTR)JXmlNode(entries.GetItem(i + 1)).GetAttribute("title", nullptr));
+}
+
+namespace
+{
+std::string Utf16Le(const wchar_t* text)
+{
+    std::string bytes = "\xff\xfe";
+    for (const wchar_t* p = text; *p; ++p)
+        bytes += {char(*p & 0xff), char(*p >> 8)};
+    return bytes;
+}
+
+std::string FirstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+} // namespace
+
+// Wine's MSXML writes UTF-8 under whatever declaration the document had; the save makes the
+// declaration say so, and leaves one that already does as it is.
+TEST(JXmlDocument, DeclarationsNamingAnotherEncodingAreSavedAsUtf8)
+{
+    const char kTitle[] = "Caf\xc3\xa9 \xc3\x89tienne \xce\xa9"; // Café Étienne Ω
+    struct Case
+    {
+        const char* what;
+        std::string bytes;
+        const char* declaration; // first line of the saved file
+    } cases[] = {
+        {"ISO-8859-1",
+         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<r t=\"Caf\xe9 \xc9tienne &#937;\"/>",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"},
+        {"windows-1252, standalone",
+         "<?xml version=\"1.0\" encoding=\"windows-1252\" standalone=\"yes\"?>\n"
+         "<r t=\"Caf\xe9 \xc9tienne &#937;\"/>",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"},
+        {"UTF-16 with its byte-order mark",
+         Utf16Le(
+             L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<r t=\"Caf\xe9 \xc9tienne \x3a9\"/>"),
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"},
+        {"UTF-16 without a declaration", Utf16Le(L"<r t=\"Caf\xe9 \xc9tienne \x3a9\"/>"),
+         "<r t=\"Caf\xc3\xa9 \xc3\x89tienne \xce\xa9\"/>"},
+        {"utf-8 in lower case stays",
+         "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<r t=\"Caf\xc3\xa9 \xc3\x89tienne "
+         "\xce\xa9\"/>",
+         "<?xml version=\"1.0\" encoding=\"utf-8\"?>"},
+    };
+    ScratchFolder folder;
+    for (const Case& c : cases)
+    {
+        const CString path = folder.Write("encoded.xml", c.bytes);
+        {
+            JXmlDocument doc;
+            ASSERT_TRUE(doc.Open(path)) << c.what;
+            EXPECT_STREQ(kTitle, (LPCSTR)JXmlNode(doc.GetRoot()).GetAttribute("t", nullptr))
+                << c.what;
+            ASSERT_TRUE(doc.Save(nullptr)) << c.what;
+        }
+        EXPECT_EQ(c.declaration, FirstLine(ReadBytes(path))) << c.what;
+        JXmlDocument again;
+        ASSERT_TRUE(again.Open(path)) << c.what;
+        EXPECT_STREQ(kTitle, (LPCSTR)JXmlNode(again.GetRoot()).GetAttribute("t", nullptr))
+            << c.what << " after the save";
+    }
+}
+
+TEST(JXmlDocument, SaveRefusesADocumentThatWouldNotReadBack)
+{
+    struct Case
+    {
+        const char* what;
+        std::string xml;
+        bool opens;
+    } cases[] = {
+        // Wine writes the prefix of an element made by name alone without declaring it.
+        {"an element with an unbound prefix", "<root><records/></root>", true},
+        {"a file that did not parse", "<root><records></root>", false},
+        {"a file refused for its DTD",
+         "<?xml version=\"1.0\"?>\n<!DOCTYPE root [<!ENTITY e \"x\">]>\n<root>&e;</root>\n", false},
+    };
+    for (const Case& c : cases)
+    {
+        ScratchFolder folder;
+        const CString path = folder.Write("catalogue.xml", c.xml);
+        JXmlDocument doc;
+        ASSERT_EQ(c.opens, doc.Open(path)) << c.what;
+        JXmlNode records(JXmlNode(doc.GetRoot()).FindChild("records", false));
+        records.AddChild("xs1:playlist");
+        EXPECT_FALSE(doc.Save(nullptr)) << c.what;
+        EXPECT_EQ(c.xml, ReadBytes(path)) << c.what;
+        EXPECT_EQ(std::vector<CString>{"catalogue.xml"}, FileNames(folder.Folder())) << c.what;
+    }
+
+    ScratchFolder folder;
+    JXmlDocument empty;
+    ASSERT_TRUE(empty.Create());
+    EXPECT_FALSE(empty.Save(folder.Path("new.xml"))) << "a document with nothing in it";
+    EXPECT_TRUE(FileNames(folder.Folder()).empty());
+}
+
+// The save checks what it writes but writes what the DOM's own save writes, byte for byte.
+TEST(JXmlDocument, SaveWritesTheBytesOfTheDomsOwnSave)
+{
+    const char kDoc[] =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<?reader sync=\"1\"?>\n<!-- the device's comment -->\n"
+        "<cache xmlns=\"urn:c\" xmlns:xs1=\"urn:c\" nextID=\"9\">\n"
+        "  <xs1:records>\n"
+        "    <xs1:text id=\"1\" title=\"&#233;t&#233; &amp; &lt;hiver&gt;\"/>\n"
+        "    <xs1:text id=\"2\" title=\"\xe5\x90\xbe\xe8\xbc\xa9 \xf0\x9f\x93\x9a\">"
+        "<![CDATA[a < b]]> text </xs1:text>\n"
+        "  </xs1:records>\n</cache>\n";
+    ScratchFolder folder;
+    const CString ours = folder.Write("ours.xml", kDoc);
+    const CString bare = folder.Write("bare.xml", kDoc);
+
+    JXmlDocument doc;
+    ASSERT_TRUE(doc.Open(ours));
+    ASSERT_TRUE(doc.Save(nullptr));
+
+    Microsoft::WRL::ComPtr<IXMLDOMDocument2> dom;
+    ASSERT_TRUE(SUCCEEDED(::CoCreateInstance(kJXmlDomLadder[0].clsid, nullptr, CLSCTX_INPROC_SERVER,
+                                             kIidXmlDomDocument2, &dom)));
+    ASSERT_TRUE(SUCCEEDED(dom->put_async(VARIANT_FALSE)));
+    VARIANT source;
+    ::VariantInit(&source);
+    V_VT(&source) = VT_BSTR;
+    V_BSTR(&source) = ::SysAllocString(JXmlBstr(bare));
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    ASSERT_TRUE(SUCCEEDED(dom->load(source, &loaded)) && loaded == VARIANT_TRUE);
+    ASSERT_TRUE(SUCCEEDED(dom->save(source)));
+    ::VariantClear(&source);
+
+    EXPECT_EQ(ReadBytes(bare), ReadBytes(ours));
 }

@@ -90,7 +90,9 @@ TEST_F(XmlNodeTest, GetAttributeWithDefaults)
 
 TEST_F(XmlNodeTest, SetAttributeReplacesAndAddsPlainAttributes)
 {
-    JXmlNode root = Load(R"(<root><e id="1" keep="k"/></root>)");
+    // xs1 is bound for the prefixed attribute at the end: Wine writes a namespaced attribute
+    // without declaring its prefix, and the save refuses a file that would not read back.
+    JXmlNode root = Load(R"(<root xmlns:xs1="urn:x"><e id="1" keep="k"/></root>)");
     JXmlNode e(root.FindChild("e", false));
     EXPECT_TRUE(e.SetAttribute("id", "3", "", ""));
     EXPECT_TRUE(e.SetAttributeInt("sourceid", -1, "", ""));
@@ -129,6 +131,48 @@ TEST_F(XmlNodeTest, AddChildAppendsAndRemoveDetaches)
     item.Remove(); // no parent any more: swallowed
 }
 
+TEST_F(XmlNodeTest, LookupNamespaceFindsTheBindingInScope)
+{
+    struct Case
+    {
+        const char* xml;
+        const char* uri; // of xs1 at the innermost element <in>
+    } cases[] = {
+        {R"(<root xmlns:xs1="urn:a"><mid><in/></mid></root>)", "urn:a"},
+        {R"(<root xmlns:xs1="urn:a"><mid xmlns:xs1="urn:b"><in/></mid></root>)", "urn:b"},
+        {R"(<xs1:root xmlns:xs1="urn:a"><xs1:mid><in/></xs1:mid></xs1:root>)", "urn:a"},
+        {R"(<root xmlns="urn:d"><mid><in/></mid></root>)", ""},
+        {R"(<root xmlns:xs2="urn:a"><mid><in xmlns:xs10="urn:c"/></mid></root>)", ""},
+        {R"(<root><mid><in/></mid></root>)", ""},
+    };
+    for (const Case& c : cases)
+    {
+        JXmlNode root = Load(c.xml);
+        JXmlNode in(JXmlNode(root.FindChild("mid", false)).FindChild("in", false));
+        ASSERT_FALSE(in.IsNull()) << c.xml;
+        EXPECT_STREQ(c.uri, (LPCSTR)in.LookupNamespace("xs1")) << c.xml;
+    }
+    JXmlNode root = Load(R"(<root xmlns="urn:d"/>)");
+    EXPECT_STREQ("urn:d", (LPCSTR)root.GetNamespaceUri());
+}
+
+TEST_F(XmlNodeTest, AddChildInANamespaceDeclaresItsPrefix)
+{
+    JXmlNode root = Load("<root><records/></root>");
+    JXmlNode records(root.FindChild("records", false));
+    JXmlNode list(records.AddChild("xs1:playlist", "urn:p"));
+    ASSERT_FALSE(list.IsNull());
+    EXPECT_STREQ("xs1:playlist", (LPCSTR)list.GetName());
+    EXPECT_STREQ("urn:p", (LPCSTR)list.LookupNamespace("xs1"));
+    EXPECT_TRUE(records.LookupNamespace("xs1").IsEmpty()) << "bound on the new element only";
+    JXmlNode item(list.AddChild("xs1:item"));
+    EXPECT_STREQ("urn:p", (LPCSTR)item.LookupNamespace("xs1")) << "in scope below it";
+    EXPECT_STREQ(
+        R"(<root><records><xs1:playlist xmlns:xs1="urn:p"><xs1:item/></xs1:playlist></records></root>
+)",
+        (LPCSTR)SavedText());
+}
+
 TEST(JXmlNode, EmptyHandlesGiveFailureValues)
 {
     JXmlNode empty;
@@ -139,6 +183,9 @@ TEST(JXmlNode, EmptyHandlesGiveFailureValues)
     EXPECT_FALSE(empty.SetAttribute("x", "1", "", ""));
     EXPECT_TRUE(JXmlNode(empty.FindChild("x", true)).IsNull());
     EXPECT_TRUE(JXmlNode(empty.AddChild("x")).IsNull());
+    EXPECT_TRUE(JXmlNode(empty.AddChild("p:x", "urn:p")).IsNull());
+    EXPECT_TRUE(empty.GetNamespaceUri().IsEmpty());
+    EXPECT_TRUE(empty.LookupNamespace("p").IsEmpty());
     empty.Remove();
     EXPECT_EQ(-1, JXmlNodeList(empty.GetChildren()).GetCount());
 

@@ -19,6 +19,32 @@ TEST(FQvTStrFormat, FormatsAnyLength)
     EXPECT_STREQ("", FQvTStrFormat(nullptr)) << "null format";
 }
 
+// Numbers are written as the platform's C runtime (msvcrt) writes them, not as MinGW's own
+// printf would: rounding of halves and three-digit exponents differ between the two.
+TEST(FQvTStrFormat, WritesNumbersAsTheRuntimeDoes)
+{
+    using CrtSnprintf = int(__cdecl*)(char*, size_t, const char*, ...);
+    const auto pfnRuntime = reinterpret_cast<CrtSnprintf>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("msvcrt.dll"), "_snprintf")));
+    ASSERT_NE(nullptr, pfnRuntime) << "msvcrt's _snprintf";
+    struct Case
+    {
+        const char* format;
+        double value;
+    } cases[] = {
+        {"%.0f", 2.5},   {"%.0f", 3.5},       {"%.1f", 0.25},
+        {"%e", 1500.0},  {"%g", 1e-20},       {"%.2f", 3.14159},
+        {"%f", 3.14159}, {"%.3e", -0.000123}, {"%10.4g", 2.0 / 3.0},
+    };
+    for (const Case& c : cases)
+    {
+        char expected[64] = {};
+        pfnRuntime(expected, sizeof expected - 1, c.format, c.value);
+        EXPECT_STREQ(expected, FQvTStrFormat(c.format, c.value)) << c.format << " of " << c.value;
+    }
+    EXPECT_STREQ("1.500000e+003", FQvTStrFormat("%e", 1500.0)) << "the runtime's exponent width";
+}
+
 TEST(FQvTStrToInt, AcceptsOnlyAWholeDecimalInteger)
 {
     const int kUntouched = -777;
@@ -62,11 +88,24 @@ TEST(FQvTStrToDouble, AcceptsOnlyAWholeNumber)
         bool ok;
         double value;
     } cases[] = {
-        {"1.5e3", true, 1500.0},     {"", true, 0.0},
-        {" -2.25", true, -2.25},     {"7", true, 7.0},
-        {".5", true, 0.5},           {"1,5", false, kUntouched},
-        {"2.5x", false, kUntouched}, {"2.5 ", false, kUntouched},
-        {"e3", false, kUntouched},   {nullptr, false, kUntouched},
+        {"1.5e3", true, 1500.0},
+        {"", true, 0.0},
+        {" -2.25", true, -2.25},
+        {"7", true, 7.0},
+        {".5", true, 0.5},
+        {"1,5", false, kUntouched},
+        {"2.5x", false, kUntouched},
+        {"2.5 ", false, kUntouched},
+        {"e3", false, kUntouched},
+        {nullptr, false, kUntouched},
+        // Only decimal notation is a number, whatever MinGW's C99 strtod would read.
+        {"nan", false, kUntouched},
+        {"inf", false, kUntouched},
+        {"infinity", false, kUntouched},
+        {"-INF", false, kUntouched},
+        {"0x10", false, kUntouched},
+        {"0x1p3", false, kUntouched},
+        {"1d3", false, kUntouched},
     };
     for (const Case& c : cases)
     {
