@@ -90,6 +90,24 @@ int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
     return InsertItem(&item);
 }
 
+CImageList* CListCtrl::CreateDragImage(int nItem, LPPOINT lpPoint)
+{
+    POINT ptUnused = {0, 0};
+    HIMAGELIST hImageList = reinterpret_cast<HIMAGELIST>(
+        SendMessage(LVM_CREATEDRAGIMAGE, static_cast<WPARAM>(nItem),
+                    reinterpret_cast<LPARAM>(lpPoint ? lpPoint : &ptUnused)));
+    if (!hImageList)
+        return nullptr;
+    CImageList* pImageList = new CImageList;
+    if (!pImageList->Attach(hImageList))
+    {
+        ::ImageList_Destroy(hImageList);
+        delete pImageList;
+        return nullptr;
+    }
+    return pImageList;
+}
+
 int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const
 {
     LVHITTESTINFO hitTest = {};

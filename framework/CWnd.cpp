@@ -281,10 +281,8 @@ void CWnd::MapRect(HWND hWndFrom, HWND hWndTo, LPRECT lpRect)
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
-    // Regions come with the GDI classes; until then only a rectangle or the whole window.
-    ASSERT(prgnUpdate == nullptr);
-    (void)prgnUpdate;
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, nullptr, flags);
+    HRGN hRgn = prgnUpdate ? static_cast<HRGN>(prgnUpdate->GetSafeHandle()) : nullptr;
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, hRgn, flags);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,

@@ -156,6 +156,9 @@ public:
         return static_cast<BOOL>(
             SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), bPartialOK));
     }
+    // A new image list, owned by the caller, holding the picture of item nItem; lpPoint
+    // receives the picture's upper left corner in view coordinates. Null on failure.
+    CImageList* CreateDragImage(int nItem, LPPOINT lpPoint);
     // The item at pt (client coordinates), -1 if none; pFlags receives the LVHT_* flags
     int HitTest(CPoint pt, UINT* pFlags = nullptr) const;
     int HitTest(LVHITTESTINFO* pHitTestInfo) const

@@ -67,6 +67,7 @@ AFX_FRAMEWORK_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nID
 #include "afxcmd_.h"
 #include "afxmenu_.h"
 #include "afxwnd_.h"
+#include "afxwindc_.h"
 #include "afxdlg_.h"
 #include "afxctl_.h"
 #include "afxapp_.h"

@@ -7,8 +7,6 @@
 
 class CDataExchange;
 class CScrollBar;
-class CDC;
-class CRgn;
 struct CCreateContext;
 
 // CWnd::m_nFlags
@@ -181,6 +179,26 @@ public:
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     // Turns drawing off and on around bulk changes of a control's content
     void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
+    // Device contexts: temporary objects. GetDC and GetWindowDC must be given back with
+    // ReleaseDC, BeginPaint with EndPaint (CClientDC, CWindowDC and CPaintDC do it).
+    CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+    CDC* GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
+    int ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
+    CDC* BeginPaint(LPPAINTSTRUCT lpPaint)
+    {
+        return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+    }
+    void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
+    // The font a control draws with, a temporary object; null for the system font
+    CFont* GetFont() const
+    {
+        return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
+    }
+    // The window does not own the font: it must outlive the window
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE)
+    {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), bRedraw);
+    }
 
     // Timers: the id, 0 on failure
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
