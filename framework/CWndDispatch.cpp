@@ -104,6 +104,13 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     if (!pWnd || pWnd->m_hWnd != hWnd)
         return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    // A class procedure that forwards to this one, reached as the window's own procedure
+    // (the window was subclassed at creation), hands back the very message the framework gave
+    // it for default handling: that is the end of the chain.
+    const MSG& superCall = AfxGetThreadState().superCall;
+    if (superCall.hwnd == hWnd && superCall.message == nMsg && superCall.wParam == wParam &&
+        superCall.lParam == lParam)
+        return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
     return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
@@ -203,9 +210,17 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_pfnSuper)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    if (!m_pfnSuper)
+        return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    MSG& superCall = AfxGetThreadState().superCall;
+    const MSG oldCall = superCall;
+    superCall.hwnd = m_hWnd;
+    superCall.message = message;
+    superCall.wParam = wParam;
+    superCall.lParam = lParam;
+    const LRESULT lResult = ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    superCall = oldCall;
+    return lResult;
 }
 
 LRESULT CWnd::Default()

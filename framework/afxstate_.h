@@ -15,6 +15,7 @@ struct AFX_THREAD_STATE
     MSG lastSentMsg = {};                // the message being handled, for CWnd::Default
     MSG msgCur = {};                     // the message last taken from the queue
     HWND hLockoutNotifyWindow = nullptr; // notifications to it are ignored during UpdateData
+    MSG superCall = {};                  // the message a window's own procedure is handling
 };
 
 AFX_THREAD_STATE& AfxGetThreadState();

@@ -124,3 +124,86 @@ TEST(HandleMap, SubclassRoutesMessagesThroughTheObjectFirst)
     EXPECT_EQ(nullptr, logging.m_hWnd);
     parent.DestroyWindow();
 }
+
+namespace
+{
+// A window class whose procedure makes the object itself when none is attached and hands
+// every message to the framework, the way a custom control placed in dialog templates works.
+class CForwardedWnd : public CWnd
+{
+public:
+    bool m_bMadeByClass = false;
+    int m_nAppMessages = 0;
+    static inline int s_nDeleted = 0;
+
+protected:
+    void PostNcDestroy() override
+    {
+        if (m_bMadeByClass)
+        {
+            ++s_nDeleted;
+            delete this;
+        }
+    }
+    afx_msg LRESULT OnApp(WPARAM, LPARAM) { return ++m_nAppMessages; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CForwardedWnd, CWnd)
+ON_MESSAGE(WM_APP, &CForwardedWnd::OnApp)
+END_MESSAGE_MAP()
+
+LRESULT CALLBACK ForwardingProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (!CWnd::FromHandlePermanent(hWnd))
+    {
+        CForwardedWnd* pWnd = new CForwardedWnd;
+        pWnd->m_bMadeByClass = true;
+        pWnd->Attach(hWnd);
+    }
+    return AfxWndProc(hWnd, nMsg, wParam, lParam);
+}
+
+const char* RegisterForwardingClass()
+{
+    static const char kName[] = "ShvAfxForwardingTest";
+    WNDCLASSA wndcls = {};
+    wndcls.lpfnWndProc = ForwardingProc;
+    wndcls.hInstance = AfxGetInstanceHandle();
+    wndcls.lpszClassName = kName;
+    ::RegisterClassA(&wndcls);
+    return kName;
+}
+} // namespace
+
+TEST(HandleMap, ClassProcedureThatForwardsToTheFramework)
+{
+    const char* lpszClass = RegisterForwardingClass();
+
+    // Made by the class procedure, as for a control of a dialog template.
+    CForeignWindow made(lpszClass);
+    ASSERT_NE(nullptr, made.hWnd);
+    CForwardedWnd* pMade = static_cast<CForwardedWnd*>(CWnd::FromHandlePermanent(made.hWnd));
+    ASSERT_NE(nullptr, pMade);
+    EXPECT_EQ(1, ::SendMessageA(made.hWnd, WM_APP, 0, 0));
+    ::SetWindowTextA(made.hWnd, "made");
+    CString text;
+    pMade->GetWindowText(text);
+    EXPECT_STREQ("made", (LPCSTR)text);
+    const int nDeletedBefore = CForwardedWnd::s_nDeleted;
+    ::DestroyWindow(made.hWnd);
+    EXPECT_EQ(nDeletedBefore + 1, CForwardedWnd::s_nDeleted);
+
+    // Created through an object: the framework subclasses the window, so the class procedure
+    // becomes the window's own procedure and gets the framework's default handling back.
+    CForwardedWnd created;
+    ASSERT_TRUE(
+        created.CreateEx(0, lpszClass, "created", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    EXPECT_EQ(&created, CWnd::FromHandlePermanent(created.m_hWnd));
+    EXPECT_EQ(1, created.SendMessage(WM_APP));
+    created.SetWindowText("renamed");
+    created.GetWindowText(text);
+    EXPECT_STREQ("renamed", (LPCSTR)text);
+    created.DestroyWindow();
+    EXPECT_EQ(nDeletedBefore + 1, CForwardedWnd::s_nDeleted);
+}
