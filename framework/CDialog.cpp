@@ -50,6 +50,9 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
 {
+    ASSERT(m_hWnd == nullptr);
+    if (m_hWnd)
+        return FALSE; // one window per object
     m_lpszTemplateName = lpszTemplateName;
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD(reinterpret_cast<UINT_PTR>(lpszTemplateName));
@@ -97,6 +100,9 @@ void CDialog::PostModal()
 
 INT_PTR CDialog::DoModal()
 {
+    ASSERT(m_hWnd == nullptr);
+    if (m_hWnd)
+        return -1; // one window per object
     HINSTANCE hInst = nullptr;
     LPCDLGTEMPLATE lpTemplate = LoadTemplate(&hInst);
     if (!lpTemplate)
