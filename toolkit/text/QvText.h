@@ -1,9 +1,19 @@
 // Classes: QvTStrWalkerBase, QvTStrWalker, QvoStrSeg; Functions: FQvTStrFormat, FQvTStrToInt,
 // FQvTStrToDouble, FQvTStrFromInt, FQvTSetLocaleInfoReader, FQvTStrDup, FQvTStrFindNoCase,
-// FQvTLoadString, QvfStrBreak
+// FQvTLoadString, QvfStrBreak, FQvTWndPosLoad, FQvTWndPosSave, FQvTProfileGetString,
+// FQvTProfileGetBool, FQvTGetSelect, FQvTComboAddHistory, FQvTCreateControlFromControl,
+// FQvTCreateControlsFromControls, FQvTWndGetText, FQvTWndSetText, FQvTWndGetRect,
+// FQvTWndGetChildRect, FQvTWndSetSize, FQvTGetTextExtent, FQvTFontCreate,
+// FQvTFontCreatePointSize, QvfBtnIsChecked, QvfBtnSetChecked, QvfSetStatusText, FQvTCenter,
+// FQvTGetPointsOnLine, QvfDistance, QvfRand
 #pragma once
 
 #include "toolkit/QvToolsApi.h"
+
+#include <vector>
+
+class CListCtrl;
+class CView;
 
 // ---------------------------------------------------------------------------------------------
 // String walker: cuts a zero-terminated text into the tokens between occurrences of a delimiter.
@@ -108,3 +118,87 @@ QVTOOLS_API CString FQvTLoadString(unsigned int id);
 QVTOOLS_API int QvfStrBreak(const CString& text, char separator, CString& left, CString& right);
 QVTOOLS_API int QvfStrBreak(const CString& text, char separator, CString& left, CString& right,
                             bool wholeIfAbsent);
+
+// ---------------------------------------------------------------------------------------------
+// Window placement and settings, through the application's profile.
+
+// The window's restored rectangle as "left, top, width, height" in section "General" under
+// key ("MainWinPos" when key is empty). Load leaves the window alone when nothing is stored.
+QVTOOLS_API void FQvTWndPosLoad(CWnd& window, const CString& key);
+QVTOOLS_API void FQvTWndPosSave(const CWnd& window, const CString& key);
+
+// 0 and value set when the entry is stored (an empty string is stored), 12 and value untouched
+// when it is absent. A stored integer 9876543 reads as absent.
+QVTOOLS_API int FQvTProfileGetString(CWinApp& app, const char* section, const char* entry,
+                                     CString& value);
+QVTOOLS_API int FQvTProfileGetBool(CWinApp& app, const char* section, const char* entry,
+                                   bool& value);
+
+// ---------------------------------------------------------------------------------------------
+// Controls and windows.
+
+// The lowest selected index of a list view, or -1.
+QVTOOLS_API int FQvTGetSelect(const CListCtrl& list);
+
+// Puts text at the top of the combo's list, taking out the first item that begins with it
+// (case ignored). The list is never shortened. A null or empty text changes nothing.
+QVTOOLS_API void FQvTComboAddHistory(CComboBox& combo, const char* text);
+
+// Creates target as a child of dialog with control id id, a copy of model's class, styles,
+// restored rectangle and text, drawn in the dialog's font. FALSE when it could not be made.
+QVTOOLS_API BOOL FQvTCreateControlFromControl(CWnd& model, unsigned int id, CDialog& dialog,
+                                              CWnd& target);
+// Pairs of control id and CWnd* after dialog, ended by the id 0: each target is made from the
+// control of that id in dialog template templateId, at its place there. FALSE when the
+// template could not be loaded or a control was missing or could not be made; the others are
+// made all the same.
+QVTOOLS_API BOOL FQvTCreateControlsFromControls(unsigned int templateId, CDialog* dialog, ...);
+
+QVTOOLS_API CString FQvTWndGetText(const CWnd& window);
+QVTOOLS_API CString FQvTWndGetText(HWND window);
+// The window text becomes string resource id (empty when no module has it).
+QVTOOLS_API void FQvTWndSetText(HWND window, unsigned int id);
+// The window rectangle on the screen.
+QVTOOLS_API CRect FQvTWndGetRect(const CWnd& window);
+// The window rectangle relative to the top left corner of the parent's window rectangle.
+QVTOOLS_API CRect FQvTWndGetChildRect(const CWnd& window);
+// The restored rectangle of the window placement, for a child relative to the parent's
+// client area; empty when the window has no placement.
+QVTOOLS_API CRect FQvTWndGetChildRect(HWND window);
+// Resizes without moving, activating or changing the z-order.
+QVTOOLS_API void FQvTWndSetSize(CWnd& window, const CSize& size);
+
+// The text's size, widened by the overhang of its last character (italics); (0, 0) when the
+// text cannot be measured.
+QVTOOLS_API SIZE FQvTGetTextExtent(HDC dc, const char* text);
+// Empties font, then creates it from face and a logical height (negative: character height),
+// respectively a size in tenths of a point on the screen. FALSE when it could not be made.
+QVTOOLS_API BOOL FQvTFontCreate(const char* face, int size, CFont& font);
+QVTOOLS_API BOOL FQvTFontCreatePointSize(const char* face, int size, CFont& font);
+
+// 1 only for the checked state (an indeterminate check box answers 0).
+QVTOOLS_API int QvfBtnIsChecked(CButton& button);
+QVTOOLS_API void QvfBtnSetChecked(CButton& button, int checked);
+
+// Shows text in the status bar of the application's main frame (WM_SETMESSAGESTRING); the
+// view is not used.
+QVTOOLS_API void QvfSetStatusText(CView& view, const char* text);
+
+// ---------------------------------------------------------------------------------------------
+// Geometry and numbers. Divisions truncate toward zero.
+
+// (outer.cx / 2 - inner.cx / 2, outer.cy / 2 - inner.cy / 2)
+QVTOOLS_API CPoint FQvTCenter(const CSize& outer, const CSize& inner);
+// ((width(outer) - inner.cx) / 2 + outer.left, (height(outer) - inner.cy) / 2 + outer.top)
+QVTOOLS_API void FQvTCenter(const CRect& outer, const CSize& inner, CPoint& result);
+// Moves rect, keeping its size, to the place the form above gives.
+QVTOOLS_API void FQvTCenter(const CRect& outer, CRect& rect);
+
+// Every pixel of the line from one point to the other, both included.
+QVTOOLS_API void FQvTGetPointsOnLine(const CPoint& from, const CPoint& to,
+                                     std::vector<CPoint>& points);
+// The distance, truncated toward zero.
+QVTOOLS_API int QvfDistance(CPoint& a, CPoint& b);
+// A random value from low to high, both included (the C runtime's rand, seeded from the
+// clock on the first call); high when high is not greater than low.
+QVTOOLS_API int QvfRand(int high, int low);
