@@ -197,7 +197,7 @@ QVTOOLS_API void FQvTCenter(const CRect& outer, CRect& rect);
 // Every pixel of the line from one point to the other, both included.
 QVTOOLS_API void FQvTGetPointsOnLine(const CPoint& from, const CPoint& to,
                                      std::vector<CPoint>& points);
-// The distance, truncated toward zero.
+// The distance, truncated toward zero (INT_MAX for points further apart than that).
 QVTOOLS_API int QvfDistance(CPoint& a, CPoint& b);
 // A random value from low to high, both included (the C runtime's rand, seeded from the
 // clock on the first call); high when high is not greater than low.
