@@ -70,6 +70,13 @@ protected:
                                    CRect(10, 10, 210, 160), &m_owner, 1));
     }
 
+    // A panel with a grip made by gripper: the grip's window, null when it was not made.
+    HWND MakeGrip(CWnd& panel, QvTGripper& gripper, DWORD dwExStyle = 0)
+    {
+        MakePanel(panel, dwExStyle);
+        return gripper.Create(&panel) == 0 ? FindGrip(panel) : nullptr;
+    }
+
     CWnd m_owner;
     const int m_cxGrip = ::GetSystemMetrics(SM_CXVSCROLL);
     const int m_cyGrip = ::GetSystemMetrics(SM_CYHSCROLL);
@@ -115,10 +122,8 @@ END_MESSAGE_MAP()
 TEST_F(GripOnPanel, RegionKeepsTheIRightMostPixelsOfRowI)
 {
     CWnd panel;
-    MakePanel(panel);
     QvTGripper gripper;
-    ASSERT_EQ(0, gripper.Create(&panel));
-    HWND hGrip = FindGrip(panel);
+    HWND hGrip = MakeGrip(panel, gripper);
     ASSERT_NE(nullptr, hGrip);
     CRect window;
     ::GetWindowRect(hGrip, &window);
@@ -193,10 +198,9 @@ TEST_F(GripOnPanel, APressOnTheGripSizesTheParentFromItsSizingCorner)
     for (const Case& c : cases)
     {
         CWnd panel;
-        MakePanel(panel, c.dwExStyle);
         QvTGripper gripper;
-        ASSERT_EQ(0, gripper.Create(&panel)) << c.name;
-        HWND hGrip = FindGrip(panel);
+        HWND hGrip = MakeGrip(panel, gripper, c.dwExStyle);
+        ASSERT_NE(nullptr, hGrip) << c.name;
         EXPECT_EQ(c.nRTL, QvTGripper::IsRTL(hGrip))
             << c.name << ": the grip takes its parent's layout";
         CRect grip;
@@ -216,10 +220,9 @@ TEST_F(GripOnPanel, APressOnTheGripSizesTheParentFromItsSizingCorner)
 TEST_F(GripOnPanel, OtherMessagesReachTheGripsOwnProcedure)
 {
     CWnd panel;
-    MakePanel(panel);
     QvTGripper gripper;
-    ASSERT_EQ(0, gripper.Create(&panel));
-    HWND hGrip = FindGrip(panel);
+    HWND hGrip = MakeGrip(panel, gripper);
+    ASSERT_NE(nullptr, hGrip);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(&QvTGripper::GripWindowProc),
               ::GetWindowLongPtrA(hGrip, GWLP_WNDPROC));
     EXPECT_NE(nullptr, ::GetPropA(hGrip, kGripProperty)) << "the procedure it stands in front of";
