@@ -1,6 +1,7 @@
 // The size grip and the glue dialog on real windows. Grip details run on a hidden panel; the
 // dialog cases share one shown dialog, because every top-level window that is shown and
 // hidden again costs seconds under Xvfb.
+#include "GlueTestDialog.h"
 #include "LayoutTestIds.h"
 #include "MessageLog.h"
 
@@ -82,41 +83,6 @@ protected:
     const int m_cyGrip = ::GetSystemMetrics(SM_CYHSCROLL);
 };
 
-class CGlueTestDialog : public QvTDlgGlue
-{
-public:
-    CGlueTestDialog() : QvTDlgGlue(IDD_GLUE_TEST, nullptr) {}
-
-    int m_nSizesBeforeInit = 0;
-    int m_nOtherClicks = 0;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        m_bInitDone = true;
-        QvTDlgGlue::OnInitDialog();
-        m_glue.AttachGrow(*GetDlgItem(IDC_GLUE_LIST));
-        m_glue.AttachRight(*GetDlgItem(IDC_GLUE_BUTTON), 0);
-        GlueInit(true);
-        return TRUE;
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_SIZE && !m_bInitDone)
-            ++m_nSizesBeforeInit;
-        return QvTDlgGlue::WindowProc(message, wParam, lParam);
-    }
-    afx_msg void OnOther() { ++m_nOtherClicks; }
-
-    DECLARE_MESSAGE_MAP()
-
-private:
-    bool m_bInitDone = false;
-};
-
-BEGIN_MESSAGE_MAP(CGlueTestDialog, QvTDlgGlue)
-ON_BN_CLICKED(IDC_GLUE_OTHER, &CGlueTestDialog::OnOther)
-END_MESSAGE_MAP()
 } // namespace
 
 TEST_F(GripOnPanel, RegionKeepsTheIRightMostPixelsOfRowI)
