@@ -160,7 +160,8 @@ QVTOOLS_API CString FQvTWndGetText(HWND window);
 QVTOOLS_API void FQvTWndSetText(HWND window, unsigned int id);
 // The window rectangle on the screen.
 QVTOOLS_API CRect FQvTWndGetRect(const CWnd& window);
-// The window rectangle relative to the top left corner of the parent's window rectangle.
+// The window rectangle relative to the top left corner of the parent's window rectangle (on
+// the screen for a window without a parent).
 QVTOOLS_API CRect FQvTWndGetChildRect(const CWnd& window);
 // The restored rectangle of the window placement, for a child relative to the parent's
 // client area; empty when the window has no placement.

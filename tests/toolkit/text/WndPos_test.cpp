@@ -168,10 +168,12 @@ TEST_F(Profile, BoolReaderTellsAbsentFromFalse)
         bool valueFromTrue;
         bool valueFromFalse;
     } cases[] = {
-        {"Two", 0, true, true},       {"Zero", 0, false, false},   {"Minus", 0, true, true},
-        {"Missing", 12, true, false}, {"Marker", 12, true, false}, // a stored 9876543 reads as
-                                                                   // absent
-        {"Text", 12, true, false},                                 // a string is no integer setting
+        {"Two", 0, true, true},       // any value but 0 is true
+        {"Zero", 0, false, false},    // false, not absent
+        {"Minus", 0, true, true},     // negative is not 0 either
+        {"Missing", 12, true, false}, // absent: the value stays
+        {"Marker", 12, true, false},  // the marker reads as absent
+        {"Text", 12, true, false},    // a string is no integer
     };
     for (const Case& c : cases)
     {
