@@ -1,0 +1,169 @@
+#include "app/shell/JDlgBooksAdd.h"
+
+#include "app/res/resource.h"
+#include "app/shell/JDlgMain.h"
+#include "app/shell/JMainFormHost.h"
+
+#include <algorithm>
+#include <mbstring.h>
+#include <unordered_set>
+
+namespace
+{
+const CString& SortKey(const JBook& book, int nSort)
+{
+    switch (nSort < 0 ? -nSort : nSort)
+    {
+    case 2:
+        return book.m_strAuthor;
+    case 3:
+        return book.m_strDate;
+    default:
+        return book.m_strTitle;
+    }
+}
+
+int CompareNoCase(const CString& a, const CString& b)
+{
+    return _mbsicmp(reinterpret_cast<const unsigned char*>((LPCSTR)a),
+                    reinterpret_cast<const unsigned char*>((LPCSTR)b));
+}
+
+JDlgMain* MainForm()
+{
+    JMainFormHost* pHost = JMainFormHost::Get();
+    return pHost ? pHost->m_pMainDlg : nullptr;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(JDlgBooksAdd, QvTDlgGlue)
+// afx_msg void OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult)
+ON_NOTIFY(HDN_ITEMCLICKA, 0, &JDlgBooksAdd::OnHeaderClick)
+ON_NOTIFY(HDN_ITEMCLICKW, 0, &JDlgBooksAdd::OnHeaderClick)
+// afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+ON_NOTIFY(LVN_COLUMNCLICK, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnColumnClick)
+END_MESSAGE_MAP()
+
+JDlgBooksAdd::JDlgBooksAdd() : QvTDlgGlue(IDD_BOOKS_ADD, nullptr)
+{
+}
+
+void JDlgBooksAdd::DoDataExchange(CDataExchange* pDX)
+{
+    QvTDlgGlue::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BOOKS_OFFERED, m_lvList);
+}
+
+BOOL JDlgBooksAdd::OnInitDialog()
+{
+    QvTDlgGlue::OnInitDialog();
+
+    m_lvList.SetExtendedStyle(m_lvList.GetExtendedStyle() | LVS_EX_FULLROWSELECT |
+                              LVS_EX_GRIDLINES);
+    m_lvList.InsertColumn(0, "Title", LVCFMT_LEFT, 140);
+    m_lvList.InsertColumn(1, "Author", LVCFMT_LEFT, 140);
+    m_lvList.InsertColumn(2, "Date", LVCFMT_LEFT, 160);
+
+    CWnd* pAdd = GetDlgItem(IDOK);
+    m_glue.AttachGrow(m_lvList);
+    if (pAdd)
+    {
+        m_glue.AttachCenter(*pAdd, true, false);
+        m_glue.AttachBottom(*pAdd, false);
+    }
+    FillList();
+    m_glue.InitGrip();
+    return TRUE;
+}
+
+LRESULT JDlgBooksAdd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try
+    {
+        return QvTDlgGlue::WindowProc(message, wParam, lParam);
+    }
+    catch (const JXmlError& error)
+    {
+        if (JDlgMain* pMain = MainForm())
+            pMain->ReportXmlError(error);
+        return 0;
+    }
+}
+
+bool JDlgBooksAdd::CompareBooks(const JBook& a, const JBook& b) const
+{
+    const int order = CompareNoCase(SortKey(a, m_nSort), SortKey(b, m_nSort));
+    return m_nSort < 0 ? order > 0 : order < 0;
+}
+
+void JDlgBooksAdd::FillList()
+{
+    m_offered.clear();
+    if (JDlgMain* pMain = MainForm())
+    {
+        // Books are told apart by id alone.
+        std::unordered_set<int> held;
+        for (const JBook& book : pMain->m_collectionBooks)
+            held.insert(book.m_nId);
+        for (const JBook& book : pMain->m_books)
+            if (held.find(book.m_nId) == held.end())
+                m_offered.push_back(book);
+    }
+    std::sort(m_offered.begin(), m_offered.end(),
+              [this](const JBook& a, const JBook& b) { return CompareBooks(a, b); });
+
+    if (!m_lvList.GetSafeHwnd())
+        return;
+    m_lvList.SetRedraw(FALSE);
+    m_lvList.DeleteAllItems();
+    m_lvList.SendMessage(LVM_SETITEMCOUNT, m_offered.size(), LVSICF_NOINVALIDATEALL);
+    for (size_t i = 0; i < m_offered.size(); ++i)
+    {
+        const int row = m_lvList.InsertItem(static_cast<int>(i), m_offered[i].m_strTitle);
+        m_lvList.SetItemText(row, 1, m_offered[i].m_strAuthor);
+        m_lvList.SetItemText(row, 2, m_offered[i].m_strDate);
+    }
+    m_lvList.SetRedraw(TRUE);
+    m_lvList.Invalidate();
+}
+
+void JDlgBooksAdd::SortByColumn(int nColumn)
+{
+    const int key = nColumn == 0 ? 1 : nColumn == 1 ? 2 : 3;
+    m_nSort = m_nSort == key ? -key : key;
+    FillList();
+}
+
+void JDlgBooksAdd::OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    m_bHeaderClickSorted = true;
+    SortByColumn(reinterpret_cast<const NMHEADERA*>(pNMHDR)->iItem);
+}
+
+void JDlgBooksAdd::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (m_bHeaderClickSorted)
+    {
+        m_bHeaderClickSorted = false;
+        return;
+    }
+    SortByColumn(reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->iSubItem);
+}
+
+void JDlgBooksAdd::OnOK()
+{
+    JDlgMain* pMain = MainForm();
+    if (!pMain)
+        return;
+    JBookList chosen;
+    for (int row = m_lvList.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+         row = m_lvList.GetNextItem(row, LVNI_SELECTED))
+    {
+        if (row < static_cast<int>(m_offered.size()))
+            chosen.push_back(m_offered[static_cast<size_t>(row)]);
+    }
+    pMain->AddBooks(chosen);
+    FillList();
+}

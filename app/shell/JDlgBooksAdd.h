@@ -1,0 +1,43 @@
+// Classes: JDlgBooksAdd
+// Offers the catalogue's books that the selected collection does not hold, sortable by each
+// column, and hands the selected ones to the main form; it stays open after adding.
+#pragma once
+
+#include "app/catalogue/JBook.h"
+#include "toolkit/layout/QvLayout.h"
+
+#include <afxcmn.h>
+
+class JDlgBooksAdd : public QvTDlgGlue
+{
+public:
+    JDlgBooksAdd();
+
+    // Rebuilds m_offered from the main form's books and shows it sorted.
+    void FillList();
+    // True when a is shown before b: key 1 title, 2 author, 3 date (any other value: title);
+    // a negative sort state sorts descending.
+    bool CompareBooks(const JBook& a, const JBook& b) const;
+
+    int m_nSort = 1;
+    CListCtrl m_lvList;  // control 1003
+    JBookList m_offered; // row i shows element i
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    afx_msg void OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SortByColumn(int nColumn);
+
+    // The list view reports a header click twice, as the header's own notification and as a
+    // column click; one click sorts once.
+    bool m_bHeaderClickSorted = false;
+};
