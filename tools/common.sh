@@ -4,7 +4,7 @@
 SHELVIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SHELVIX_BUILD=${SHELVIX_BUILD:-$SHELVIX_ROOT/build}
 SHELVIX_PACKAGES=(mingw-w64 wine wine64 fonts-wine xvfb xauth xdotool cmake ninja-build googletest
-                  imagemagick python3)
+                  imagemagick python3 fonts-dejavu-core fonts-wqy-microhei fonts-symbola)
 
 ensure_packages() {
     local missing=() pkg
@@ -51,6 +51,9 @@ start_wine() {
     export WINEPREFIX="$SHELVIX_BUILD/wineprefix" WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
     [ -f "$WINEPREFIX/system.reg" ] || "$SHELVIX_ROOT/tools/wineprefix.sh" "$WINEPREFIX" || return 1
+    # A prefix made before the fonts were linked gets them now.
+    [ -f "$WINEPREFIX/.shelvix-fonts" ] ||
+        "$SHELVIX_ROOT/tools/wineprefix.sh" --fonts "$WINEPREFIX" || return 1
     # Fails harmlessly when a server for this prefix is already running.
     wineserver -p >/dev/null 2>&1 </dev/null || true
     # Wine's own background processes (services, explorer) start with the first program and

@@ -29,6 +29,8 @@ int CompareNoCase(const CString& a, const CString& b)
                     reinterpret_cast<const unsigned char*>((LPCSTR)b));
 }
 
+const UINT WM_HEADERCLICKDONE = WM_APP + 1;
+
 JDlgMain* MainForm()
 {
     JMainFormHost* pHost = JMainFormHost::Get();
@@ -42,6 +44,8 @@ ON_NOTIFY(HDN_ITEMCLICKA, 0, &JDlgBooksAdd::OnHeaderClick)
 ON_NOTIFY(HDN_ITEMCLICKW, 0, &JDlgBooksAdd::OnHeaderClick)
 // afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 ON_NOTIFY(LVN_COLUMNCLICK, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnColumnClick)
+// afx_msg LRESULT OnHeaderClickDone(WPARAM wParam, LPARAM lParam)
+ON_MESSAGE(WM_HEADERCLICKDONE, &JDlgBooksAdd::OnHeaderClickDone)
 END_MESSAGE_MAP()
 
 JDlgBooksAdd::JDlgBooksAdd() : QvTDlgGlue(IDD_BOOKS_ADD, nullptr)
@@ -129,26 +133,30 @@ void JDlgBooksAdd::FillList()
 
 void JDlgBooksAdd::SortByColumn(int nColumn)
 {
+    if (m_bClickSorted)
+        return;
+    // Without the mark of the click's end (a full queue) every report sorts.
+    m_bClickSorted = PostMessage(WM_HEADERCLICKDONE) != FALSE;
     const int key = nColumn == 0 ? 1 : nColumn == 1 ? 2 : 3;
     m_nSort = m_nSort == key ? -key : key;
     FillList();
 }
 
+LRESULT JDlgBooksAdd::OnHeaderClickDone(WPARAM, LPARAM)
+{
+    m_bClickSorted = false;
+    return 0;
+}
+
 void JDlgBooksAdd::OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    m_bHeaderClickSorted = true;
     SortByColumn(reinterpret_cast<const NMHEADERA*>(pNMHDR)->iItem);
 }
 
 void JDlgBooksAdd::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    if (m_bHeaderClickSorted)
-    {
-        m_bHeaderClickSorted = false;
-        return;
-    }
     SortByColumn(reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->iSubItem);
 }
 

@@ -31,13 +31,15 @@ protected:
 
     afx_msg void OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnHeaderClickDone(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void SortByColumn(int nColumn);
 
-    // The list view reports a header click twice, as the header's own notification and as a
-    // column click; one click sorts once.
-    bool m_bHeaderClickSorted = false;
+    // The list view reports one header click twice, as its own column click and as the
+    // header's notification, in an order of its choosing; the first sorts, the second is the
+    // same click. A posted message marks the end of the click.
+    bool m_bClickSorted = false;
 };

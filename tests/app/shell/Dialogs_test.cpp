@@ -172,9 +172,12 @@ TEST_F(BooksAddTest, HeaderClicksSortByEachColumnAndDirection)
         std::vector<CString> titles;
     };
     const Case cases[] = {
-        {0, -1, Names({"cherry", "banana", "Apple"})}, {0, 1, Names({"Apple", "banana", "cherry"})},
-        {1, 2, Names({"cherry", "Apple", "banana"})},  {1, -2, Names({"banana", "Apple", "cherry"})},
-        {2, 3, Names({"Apple", "cherry", "banana"})},  {2, -3, Names({"banana", "cherry", "Apple"})},
+        {0, -1, Names({"cherry", "banana", "Apple"})},
+        {0, 1, Names({"Apple", "banana", "cherry"})},
+        {1, 2, Names({"cherry", "Apple", "banana"})},
+        {1, -2, Names({"banana", "Apple", "cherry"})},
+        {2, 3, Names({"Apple", "cherry", "banana"})},
+        {2, -3, Names({"banana", "cherry", "Apple"})},
         {1, 2, Names({"cherry", "Apple", "banana"})},
     };
     Load(kSortable);

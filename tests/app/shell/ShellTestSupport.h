@@ -74,7 +74,7 @@ void MouseDrag(POINT from, POINT to);
 // A visible top-level window holding a main form that fills it, as the view does.
 class MainFormTest : public ::testing::Test
 {
-protected:
+public: // the cases' tables reach the helpers through lambdas
     void SetUp() override;
     void TearDown() override;
 
