@@ -46,6 +46,9 @@ ON_NOTIFY(HDN_ITEMCLICKW, 0, &JDlgBooksAdd::OnHeaderClick)
 ON_NOTIFY(LVN_COLUMNCLICK, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnColumnClick)
 // afx_msg LRESULT OnHeaderClickDone(WPARAM wParam, LPARAM lParam)
 ON_MESSAGE(WM_HEADERCLICKDONE, &JDlgBooksAdd::OnHeaderClickDone)
+// afx_msg void OnGetDispInfoA(NMHDR* pNMHDR, LRESULT* pResult)
+ON_NOTIFY(LVN_GETDISPINFOA, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnGetDispInfoA)
+ON_NOTIFY(LVN_GETDISPINFOW, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnGetDispInfoW)
 END_MESSAGE_MAP()
 
 JDlgBooksAdd::JDlgBooksAdd() : QvTDlgGlue(IDD_BOOKS_ADD, nullptr)
@@ -118,17 +121,49 @@ void JDlgBooksAdd::FillList()
 
     if (!m_lvList.GetSafeHwnd())
         return;
-    m_lvList.SetRedraw(FALSE);
-    m_lvList.DeleteAllItems();
-    m_lvList.SendMessage(LVM_SETITEMCOUNT, m_offered.size(), LVSICF_NOINVALIDATEALL);
-    for (size_t i = 0; i < m_offered.size(); ++i)
-    {
-        const int row = m_lvList.InsertItem(static_cast<int>(i), m_offered[i].m_strTitle);
-        m_lvList.SetItemText(row, 1, m_offered[i].m_strAuthor);
-        m_lvList.SetItemText(row, 2, m_offered[i].m_strDate);
-    }
-    m_lvList.SetRedraw(TRUE);
+    m_lvList.DeleteAllItems(); // no row selected afterwards
+    m_lvList.SendMessage(LVM_SETITEMCOUNT, m_offered.size(), 0);
     m_lvList.Invalidate();
+}
+
+const CString& JDlgBooksAdd::CellText(int nRow, int nColumn) const
+{
+    static const CString s_empty;
+    if (nRow < 0 || nRow >= static_cast<int>(m_offered.size()))
+        return s_empty;
+    const JBook& book = m_offered[static_cast<size_t>(nRow)];
+    switch (nColumn)
+    {
+    case 0:
+        return book.m_strTitle;
+    case 1:
+        return book.m_strAuthor;
+    case 2:
+        return book.m_strDate;
+    default:
+        return s_empty;
+    }
+}
+
+void JDlgBooksAdd::OnGetDispInfoA(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+        lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem), item.cchTextMax);
+}
+
+void JDlgBooksAdd::OnGetDispInfoW(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(pNMHDR)->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return;
+    item.pszText[0] = L'\0';
+    const int written = ::MultiByteToWideChar(CP_ACP, 0, CellText(item.iItem, item.iSubItem), -1,
+                                              item.pszText, item.cchTextMax);
+    if (written == 0) // too long for the buffer: the part that fits
+        item.pszText[item.cchTextMax - 1] = L'\0';
 }
 
 void JDlgBooksAdd::SortByColumn(int nColumn)

@@ -20,7 +20,9 @@ public:
     bool CompareBooks(const JBook& a, const JBook& b) const;
 
     int m_nSort = 1;
-    CListCtrl m_lvList;  // control 1003
+    // Control 1003, a virtual list: it asks for the text of the rows it shows, so that tens
+    // of thousands of books are listed and sorted without a row being inserted.
+    CListCtrl m_lvList;
     JBookList m_offered; // row i shows element i
 
 protected:
@@ -32,11 +34,15 @@ protected:
     afx_msg void OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnHeaderClickDone(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnGetDispInfoA(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnGetDispInfoW(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void SortByColumn(int nColumn);
+    // The text of a cell; empty for a row or column that is not there.
+    const CString& CellText(int nRow, int nColumn) const;
 
     // The list view reports one header click twice, as its own column click and as the
     // header's notification, in an order of its choosing; the first sorts, the second is the

@@ -22,6 +22,8 @@ BEGIN_MESSAGE_MAP(JDlgMain, QvTDlgGlue)
 ON_LBN_SELCHANGE(IDC_COLLECTIONS, &JDlgMain::OnSelChangeCollections)
 // afx_msg void OnBeginDragBooks(NMHDR* pNMHDR, LRESULT* pResult)
 ON_NOTIFY(LVN_BEGINDRAG, IDC_BOOKS, &JDlgMain::OnBeginDragBooks)
+// afx_msg void OnDeleteAllBooks(NMHDR* pNMHDR, LRESULT* pResult)
+ON_NOTIFY(LVN_DELETEALLITEMS, IDC_BOOKS, &JDlgMain::OnDeleteAllBooks)
 // afx_msg void OnMouseMove(UINT nFlags, CPoint point)
 ON_WM_MOUSEMOVE()
 // afx_msg void OnLButtonUp(UINT nFlags, CPoint point)
@@ -159,6 +161,12 @@ void JDlgMain::OnBeginDragBooks(NMHDR* pNMHDR, LRESULT* pResult)
     m_pDropWnd = &m_lvBooks;
     m_bDragging = true;
     SetCapture();
+}
+
+void JDlgMain::OnDeleteAllBooks(NMHDR*, LRESULT* pResult)
+{
+    // TRUE: no notification for each row emptied out of the list; nothing here needs them.
+    *pResult = TRUE;
 }
 
 void JDlgMain::SetDropItem(int nItem)

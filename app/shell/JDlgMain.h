@@ -65,6 +65,7 @@ protected:
 
     afx_msg void OnSelChangeCollections();
     afx_msg void OnBeginDragBooks(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDeleteAllBooks(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
