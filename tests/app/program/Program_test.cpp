@@ -261,7 +261,9 @@ TEST_F(ShelvixProgram, EditsASampleCatalogueEndToEnd)
     const CString path = m_folder.Write("reader.xml", ReadBytes(original));
 
     OpenThroughFileDialog(path);
-    EXPECT_EQ(W({"blank", "Cookbooks", "Reading now", "travel", "Βιβλία στα ελληνικά", "日本の本"}),
+    // Sorted by the C library's _mbsicmp, which under the UTF-8 code page puts the Greek and
+    // Japanese names first.
+    EXPECT_EQ(W({"Βιβλία στα ελληνικά", "日本の本", "blank", "Cookbooks", "Reading now", "travel"}),
               ListBoxTexts(m_hCollections));
     EXPECT_TRUE(BookTitles().empty());
 

@@ -197,8 +197,8 @@ void ClickButton(HWND hDialog, int nID)
 
 bool XDoTool(const std::string& arguments)
 {
-    // Wine starts a Unix program given by its Unix path.
-    std::string command = "/usr/bin/xdotool " + arguments;
+    // Wine starts a Unix program given by its path on the drive that maps the Unix root.
+    std::string command = "Z:\\usr\\bin\\xdotool " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
