@@ -477,6 +477,11 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
     Default();
 }
 
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT)
+{
+    Default();
+}
+
 void CWnd::OnActivate(UINT, CWnd*, BOOL)
 {
     Default();

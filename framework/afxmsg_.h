@@ -169,6 +169,12 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_DRAWITEM, pThis->OnDrawItem(static_cast<int>(call.wParam),                    \
                                                  reinterpret_cast<LPDRAWITEMSTRUCT>(call.lParam)); \
                   return TRUE;)
+// afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+#define ON_WM_MEASUREITEM()                                                                        \
+    AFX_MSG_ENTRY(WM_MEASUREITEM,                                                                  \
+                  pThis->OnMeasureItem(static_cast<int>(call.wParam),                              \
+                                       reinterpret_cast<LPMEASUREITEMSTRUCT>(call.lParam));        \
+                  return TRUE;)
 // afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 #define ON_WM_ACTIVATE()                                                                           \
     AFX_MSG_ENTRY(WM_ACTIVATE,                                                                     \

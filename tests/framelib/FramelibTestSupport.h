@@ -1,0 +1,28 @@
+// The shared test frame (made once for all tests, shown like the program's), the application
+// object, and helpers of the frame library's tests.
+#pragma once
+
+#include "TestFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+extern CTestApp theApp;
+
+// The frame every test works on: loaded from IDR_TESTFRAME and shown. A test that changes
+// it (bars hidden, buttons moved) puts it back.
+CTestFrame& TestFrame();
+
+// Dispatches what is in the thread's queue through the framework's PreTranslateMessage walk;
+// a WM_QUIT is taken out and dropped.
+void PumpPendingMessages();
+
+// The text of the status bar's message pane as the control shows it.
+std::string StatusText();
+
+// The command ids of the toolbar's buttons in order, 0 for separators.
+std::vector<UINT> ToolbarCommands();
+
+// The profile lives under HKEY_CURRENT_USER\Software\ShelvixFramelibTests while it exists.
+const char kTestCompany[] = "ShelvixFramelibTests";
