@@ -177,12 +177,17 @@ bool QvFSizableReBar::LoadState(LPCSTR lpszName)
     JBarStateRecords records;
     if (!FQvFParseBarState(pApp->GetProfileString(lpszName, kBandsEntry), kBandFields, records))
         return false;
+    for (const auto& record : records)
+    {
+        if (record[kBandBreak] > 1 || record[kBandShown] > 1)
+            return false;
+    }
     UINT nPlaced = 0;
     for (const auto& record : records)
     {
         const int nIndex = static_cast<int>(SendMessage(RB_IDTOINDEX, record[kBandId]));
         // Unknown bands, and a band named twice, are skipped.
-        if (nIndex < static_cast<int>(nPlaced) || record[kBandBreak] > 1 || record[kBandShown] > 1)
+        if (nIndex < static_cast<int>(nPlaced))
             continue;
         if (nIndex != static_cast<int>(nPlaced))
             SendMessage(RB_MOVEBAND, static_cast<WPARAM>(nIndex), nPlaced);

@@ -125,13 +125,13 @@ public:
     };
 
     // SetBitmaps: which images the buttons show
-    static const int nIconSmall = 1; // the 16-pixel images
-    static const int nIconLarge = 2; // the 24-pixel images
+    static constexpr int nIconSmall = 1; // the 16-pixel images
+    static constexpr int nIconLarge = 2; // the 24-pixel images
 
     // SetButtons: where the buttons show their label (the tooltip text of their command)
-    static const int nTextNone = 0;      // never: images only
-    static const int nTextSelective = 1; // right of the image, on buttons ShowButtonText picks
-    static const int nTextBelow = 2;     // under the image, on every button
+    static constexpr int nTextNone = 0;      // never: images only
+    static constexpr int nTextSelective = 1; // right of the image, on buttons ShowButtonText picks
+    static constexpr int nTextBelow = 2;     // under the image, on every button
 
     QvFToolBarEx();
     ~QvFToolBarEx() override;

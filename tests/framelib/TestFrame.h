@@ -43,7 +43,7 @@ protected:
 class CTestToolBar : public QvFToolBarEx
 {
 public:
-    static const int nButtons = 10;
+    static constexpr int nButtons = 10;
     static const CoButton s_buttons[nButtons];
 
     bool ShowButtonText(UINT) const override { return false; }
