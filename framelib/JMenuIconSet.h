@@ -1,3 +1,4 @@
+// Classes: JMenuIconSet
 // Inside QVFTOOLS100: the images that menu items show beside their text.
 #pragma once
 
@@ -21,12 +22,12 @@ public:
     JMenuIconSet(const JMenuIconSet&) = delete;
     JMenuIconSet& operator=(const JMenuIconSet&) = delete;
 
-    // Commands -> image of the bitmap; FALSE (nothing changed) when the bitmap cannot be read
+    // Commands -> image of the bitmap; false (nothing changed) when the bitmap cannot be read
     // or an index is outside it
     bool Add(const std::map<UINT, int>& iconMap, UINT nBitmapID, COLORREF crMask);
     // Marks the items of the menu and its sub menus
     void Show(HMENU hMenu) const;
-    // FALSE when the item is none of the set's. hMenu: the owner's menu, in which the item's
+    // false when the item is none of the set's. hMenu: the owner's menu, in which the item's
     // marking is looked up.
     bool Measure(MEASUREITEMSTRUCT& item, HMENU hMenu) const;
     bool Draw(const DRAWITEMSTRUCT& item) const;

@@ -1,6 +1,5 @@
-// Classes: QvFWinAppEx, QvFFrameWndBase<TFrame>, QvFFrameWndEx, QvFMenuBar, QvFSizableReBar,
-// QvFToolBarEx QVFTOOLS100: the application, frame, menu bar, rebar and toolbar bases of a
-// framework program.
+// Classes: QvFWinAppEx, QvFFrameWndBase, QvFFrameWndEx, QvFMenuBar, QvFSizableReBar, QvFToolBarEx
+// QVFTOOLS100: the application, frame, menu bar, rebar and toolbar bases of a framework program.
 #pragma once
 
 #include <afxcmn.h>
@@ -37,7 +36,7 @@ public:
 
     // Each menu item whose command is a key of iconMap shows that image of the bitmap (square
     // images side by side, as high as the bitmap; crMask marks transparent pixels), also items
-    // added to a menu later. A command registered again takes its new image. FALSE when the
+    // added to a menu later. A command registered again takes its new image. false when the
     // bitmap cannot be loaded or an index lies outside it; then nothing changes.
     bool AddMenuIcon(const std::map<UINT, int>& iconMap, UINT nBitmapID, COLORREF crMask);
 
@@ -46,7 +45,7 @@ private:
     // Marks the menu's items of registered commands, which their owner window then measures
     // and draws (WM_MEASUREITEM, WM_DRAWITEM with HBMMENU_CALLBACK)
     void ShowMenuIcons(HMENU hMenu) const;
-    // FALSE when the item is not one with a registered image
+    // false when the item is not one with a registered image
     bool MeasureMenuIcon(MEASUREITEMSTRUCT& item, HMENU hOwnerMenu) const;
     bool DrawMenuIcon(const DRAWITEMSTRUCT& item) const;
 
@@ -92,8 +91,8 @@ public:
                 LPCSTR lpszBandName, bool bLocked);
 
     // The order, widths, row breaks and visibility of the bands, as the profile value "Bands"
-    // of the section lpszName. SaveState is FALSE when the value could not be written (the
-    // stored one stays as it was); LoadState is FALSE when nothing usable is stored, and then
+    // of the section lpszName. SaveState is false when the value could not be written (the
+    // stored one stays as it was); LoadState is false when nothing usable is stored, and then
     // changes nothing. Bands are known by their bar's id: stored bands that no longer exist
     // are skipped, new bands keep their place after the stored ones.
     bool LoadState(LPCSTR lpszName);
@@ -143,16 +142,17 @@ public:
 
     // The button images: normal, hot and disabled strips of square images at 16 and at 24
     // pixels, crMask marking transparent pixels; nIconOption picks the size shown
-    // (nIconSmall, nIconLarge). FALSE when a strip of that size cannot be loaded.
+    // (nIconSmall, nIconLarge). false when a strip of that size cannot be loaded.
     bool SetBitmaps(UINT nNormal16, UINT nHot16, UINT nDisabled16, UINT nNormal24, UINT nHot24,
                     UINT nDisabled24, int nIconOption, COLORREF crMask);
     // The buttons offered, in the order of the default set; the toolbar shows the default set
-    // with labels as nTextOption says (nTextNone, nTextSelective, nTextBelow).
+    // with labels as nTextOption says (nTextNone, nTextSelective, nTextBelow). false when the
+    // toolbar has no window or the records are missing.
     bool SetButtons(int nCount, const CoButton* pButtons, int nTextOption);
 
     // The buttons shown, in order, as the profile value "Buttons" of the section lpszName.
-    // SaveState is FALSE when the value could not be written (the stored one stays as it
-    // was); LoadState is FALSE when nothing usable is stored, and then changes nothing.
+    // SaveState is false when the value could not be written (the stored one stays as it
+    // was); LoadState is false when nothing usable is stored, and then changes nothing.
     // Commands no longer offered and repeated commands are skipped.
     bool LoadState(LPCSTR lpszName);
     bool SaveState(LPCSTR lpszName);
@@ -197,7 +197,7 @@ private:
     void AfterButtonsChanged();
     void ShowFlyByPrompt(const NMTBHOTITEM& hotItem);
     BOOL OnCustomizeNotify(NMHDR* pNMHDR, LRESULT* pResult);
-    // TBN_GETBUTTONINFO: the record of pInfo->iItem, FALSE past the last one
+    // TBN_GETBUTTONINFO: the record of pInfo->iItem, false past the last one
     template <class TNotify> bool OfferButton(TNotify* pInfo) const;
 
     std::vector<CoButton> m_buttons;

@@ -41,20 +41,6 @@ CTestFrame& TestFrame()
     return *s_pFrame;
 }
 
-void PumpPendingMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-    {
-        if (msg.message == WM_QUIT)
-        {
-            ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-            continue;
-        }
-        AfxPumpMessage();
-    }
-}
-
 std::string StatusText()
 {
     char text[256] = "";

@@ -1,8 +1,10 @@
 // The shared test frame (made once for all tests, shown like the program's), the application
-// object, and helpers of the frame library's tests.
+// object, and helpers of the frame library's tests; the framework tests' window helpers
+// (PumpPendingMessages) come with them.
 #pragma once
 
 #include "TestFrame.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +15,6 @@ extern CTestApp theApp;
 // The frame every test works on: loaded from IDR_TESTFRAME and shown. A test that changes
 // it (bars hidden, buttons moved) puts it back.
 CTestFrame& TestFrame();
-
-// Dispatches what is in the thread's queue through the framework's PreTranslateMessage walk;
-// a WM_QUIT is taken out and dropped.
-void PumpPendingMessages();
 
 // The text of the status bar's message pane as the control shows it.
 std::string StatusText();
