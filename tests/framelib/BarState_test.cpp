@@ -10,17 +10,6 @@ namespace
 const char kToolbarSection[] = "TestToolbarState";
 const char kRebarSection[] = "TestRebarState";
 
-const std::vector<UINT> kDefaultButtons = {
-    ID_FILE_OPEN, ID_FILE_SAVE,   0, ID_COLLECTION_ADD, ID_COLLECTION_DELETE, 0,
-    ID_BOOKS_ADD, ID_BOOK_DELETE, 0, ID_APP_ABOUT};
-
-void ShowDefaultButtons()
-{
-    CTestToolBar& toolBar = TestFrame().m_wndToolBar;
-    toolBar.SetButtons(CTestToolBar::nButtons, CTestToolBar::s_buttons,
-                       QvFToolBarEx::nTextSelective);
-}
-
 int IndexOf(UINT nID)
 {
     return static_cast<int>(TestFrame().m_wndToolBar.SendMessage(TB_COMMANDTOINDEX, nID));
@@ -109,7 +98,7 @@ class BarState : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ShowDefaultButtons();
+        ShowDefaultToolbar();
         ShowDefaultBands();
     }
     void TearDown() override
@@ -140,8 +129,8 @@ TEST_F(BarState, ToolbarRoundTripKeepsButtonsOrderAndSeparators)
     EXPECT_EQ("1;57664;57601;57603;0;32777;0;32778;32780;0",
               StoredValue(kToolbarSection, "Buttons"));
 
-    ShowDefaultButtons();
-    ASSERT_EQ(kDefaultButtons, ToolbarCommands());
+    ShowDefaultToolbar();
+    ASSERT_EQ(kDefaultToolbarCommands, ToolbarCommands());
     EXPECT_TRUE(toolBar.LoadState(kToolbarSection));
     EXPECT_EQ(layout, ToolbarCommands());
 }
@@ -156,27 +145,27 @@ TEST_F(BarState, ToolbarStateSkipsVanishedAndRepeatedCommandsAndIgnoresGarbage)
         std::vector<UINT> shown;
     } cases[] = {
         {"1;12345;57664;57664;0;57601", true, {ID_APP_ABOUT, 0, ID_FILE_OPEN}},
-        {"1", true, {}},                     // the user took every button off
-        {"1;12345", false, kDefaultButtons}, // nothing stored is offered any more
-        {"", false, kDefaultButtons},
-        {"buttons", false, kDefaultButtons},
-        {"2;57601", false, kDefaultButtons},
-        {"1;57601;", false, kDefaultButtons},
-        {"1;57601,57603", false, kDefaultButtons},
-        {"1;-57601", false, kDefaultButtons},
-        {"1;+57601", false, kDefaultButtons},
-        {"1;99999999999", false, kDefaultButtons},
-        {"1;57601 ", false, kDefaultButtons},
+        {"1", true, {}},                             // the user took every button off
+        {"1;12345", false, kDefaultToolbarCommands}, // nothing stored is offered any more
+        {"", false, kDefaultToolbarCommands},
+        {"buttons", false, kDefaultToolbarCommands},
+        {"2;57601", false, kDefaultToolbarCommands},
+        {"1;57601;", false, kDefaultToolbarCommands},
+        {"1;57601,57603", false, kDefaultToolbarCommands},
+        {"1;-57601", false, kDefaultToolbarCommands},
+        {"1;+57601", false, kDefaultToolbarCommands},
+        {"1;99999999999", false, kDefaultToolbarCommands},
+        {"1;57601 ", false, kDefaultToolbarCommands},
     };
     for (const Case& c : cases)
     {
-        ShowDefaultButtons();
+        ShowDefaultToolbar();
         ASSERT_TRUE(theApp.WriteProfileString(kToolbarSection, "Buttons", c.stored));
         EXPECT_EQ(c.bLoaded, toolBar.LoadState(kToolbarSection)) << '"' << c.stored << '"';
         EXPECT_EQ(c.shown, ToolbarCommands()) << '"' << c.stored << '"';
     }
     theApp.WriteProfileString(kToolbarSection, nullptr, nullptr);
-    ShowDefaultButtons();
+    ShowDefaultToolbar();
     EXPECT_FALSE(toolBar.LoadState(kToolbarSection)) << "nothing stored";
 }
 
@@ -252,5 +241,5 @@ TEST_F(BarState, AFailedSaveReportsItAndLeavesTheStoredStateAsItWas)
     EXPECT_EQ(storedButtons, StoredValue(kToolbarSection, "Buttons"));
     EXPECT_EQ(storedBands, StoredValue(kRebarSection, "Bands"));
     EXPECT_TRUE(frame.m_wndToolBar.LoadState(kToolbarSection));
-    EXPECT_EQ(kDefaultButtons, ToolbarCommands());
+    EXPECT_EQ(kDefaultToolbarCommands, ToolbarCommands());
 }

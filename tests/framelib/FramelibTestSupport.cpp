@@ -62,3 +62,13 @@ std::vector<UINT> ToolbarCommands()
     }
     return commands;
 }
+
+const std::vector<UINT> kDefaultToolbarCommands = {
+    ID_FILE_OPEN, ID_FILE_SAVE,   0, ID_COLLECTION_ADD, ID_COLLECTION_DELETE, 0,
+    ID_BOOKS_ADD, ID_BOOK_DELETE, 0, ID_APP_ABOUT};
+
+void ShowDefaultToolbar()
+{
+    TestFrame().m_wndToolBar.SetButtons(CTestToolBar::nButtons, CTestToolBar::s_buttons,
+                                        QvFToolBarEx::nTextSelective);
+}

@@ -22,5 +22,9 @@ std::string StatusText();
 // The command ids of the toolbar's buttons in order, 0 for separators.
 std::vector<UINT> ToolbarCommands();
 
+// The toolbar's default set, as the frame first shows it
+extern const std::vector<UINT> kDefaultToolbarCommands;
+void ShowDefaultToolbar();
+
 // The profile lives under HKEY_CURRENT_USER\Software\ShelvixFramelibTests while it exists.
 const char kTestCompany[] = "ShelvixFramelibTests";

@@ -109,18 +109,10 @@ int Count(HWND hList)
     return static_cast<int>(::SendMessageA(hList, LB_GETCOUNT, 0, 0));
 }
 
-const std::vector<UINT> kDefaultButtons = {
-    ID_FILE_OPEN, ID_FILE_SAVE,   0, ID_COLLECTION_ADD, ID_COLLECTION_DELETE, 0,
-    ID_BOOKS_ADD, ID_BOOK_DELETE, 0, ID_APP_ABOUT};
-
 class ToolBarCustomize : public ::testing::Test
 {
 protected:
-    void TearDown() override
-    {
-        TestFrame().m_wndToolBar.SetButtons(CTestToolBar::nButtons, CTestToolBar::s_buttons,
-                                            QvFToolBarEx::nTextSelective);
-    }
+    void TearDown() override { ShowDefaultToolbar(); }
     CTestToolBar& m_toolBar = TestFrame().m_wndToolBar;
 };
 } // namespace
@@ -149,7 +141,7 @@ TEST_F(ToolBarCustomize, OffersTheEntriesRemovesAButtonAndResetsToTheDefaultSet)
     EXPECT_EQ((std::vector<UINT>{ID_FILE_OPEN, 0, ID_COLLECTION_ADD, 0, ID_BOOKS_ADD,
                                  ID_BOOK_DELETE, 0, ID_APP_ABOUT}),
               afterRemove);
-    EXPECT_EQ(kDefaultButtons, ToolbarCommands()) << "Reset brings the default set back";
+    EXPECT_EQ(kDefaultToolbarCommands, ToolbarCommands()) << "Reset brings the default set back";
 }
 
 TEST_F(ToolBarCustomize, ClosingTheDialogKeepsTheToolbar)
