@@ -9,7 +9,7 @@
 
 namespace
 {
-const UINT WM_APP_VALIDATE = WM_APP + 1;
+const UINT_PTR kValidateTimer = 1;
 
 class CBalloonDemoDialog : public QvTDlgBalloonDDX
 {
@@ -26,8 +26,8 @@ protected:
         if (!m_strInitialCopies.IsEmpty())
         {
             SetDlgItemText(IDC_DEMO_COPIES, m_strInitialCopies);
-            // Once the dialog is on the screen.
-            PostMessage(WM_APP_VALIDATE);
+            // Once the dialog is on the screen: a modal dialog shows when its loop first idles.
+            SetTimer(kValidateTimer, 300, nullptr);
         }
         return TRUE;
     }
@@ -37,10 +37,15 @@ protected:
         m_ddx.DDX_Edit(IDC_DEMO_COPIES, m_nCopies);
         m_ddx.DDX_Edit(IDC_DEMO_SCALE, m_dScale, 1);
     }
-    afx_msg LRESULT OnValidate(WPARAM, LPARAM)
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
     {
+        if (nIDEvent != kValidateTimer)
+        {
+            QvTDlgBalloonDDX::OnTimer(nIDEvent);
+            return;
+        }
+        KillTimer(kValidateTimer);
         UpdateData(TRUE);
-        return 0;
     }
 
     DECLARE_MESSAGE_MAP()
@@ -51,7 +56,7 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CBalloonDemoDialog, QvTDlgBalloonDDX)
-ON_MESSAGE(WM_APP_VALIDATE, &CBalloonDemoDialog::OnValidate)
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 class CBalloonDemoApp : public CWinApp
