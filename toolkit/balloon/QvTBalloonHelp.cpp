@@ -230,6 +230,8 @@ void QvTBalloonHelp::LaunchBalloon(const CString& title, const CString& content,
 void QvTBalloonHelp::Balloon(unsigned int controlId, unsigned int titleId, unsigned int contentId,
                              bool libraryStrings, CWnd* dialog)
 {
+    // The new balloon is this object's: the old window must not take the object with it.
+    m_unOptions &= ~unDELETE_THIS_ON_CLOSE;
     if (m_hWnd)
         DestroyWindow();
     HWND hControl = ::GetDlgItem(dialog->GetSafeHwnd(), static_cast<int>(controlId));

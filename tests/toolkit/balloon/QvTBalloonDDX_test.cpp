@@ -360,6 +360,21 @@ TEST_F(BalloonValidation, BalloonTakesItsStringsFromTheChosenTable)
     }
 }
 
+TEST_F(BalloonValidation, BalloonOnASelfDeletingObjectKeepsTheObject)
+{
+    CBalloonProbe::s_nDeleted = 0;
+    CBalloonProbe* pBalloon = new CBalloonProbe;
+    ASSERT_EQ(1, pBalloon->Create("Old", "Self-deleting", CPoint(300, 200),
+                                  QvTBalloonHelp::unDELETE_THIS_ON_CLOSE, &Dialog(), CString(), 0,
+                                  nullptr));
+    pBalloon->Balloon(IDC_FIELD_NAME, 1, 2, true, &Dialog());
+    EXPECT_EQ(0, CBalloonProbe::s_nDeleted) << "the old window went without the object";
+    EXPECT_NE(nullptr, pBalloon->m_hWnd);
+    EXPECT_EQ(kInvalidInt, std::string(pBalloon->GetContent()));
+    delete pBalloon;
+    EXPECT_EQ(1, CBalloonProbe::s_nDeleted);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The balloon dialogs
 
