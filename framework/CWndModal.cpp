@@ -33,6 +33,9 @@ BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
     // EndDialog during OnInitDialog clears the flag, and the dialog is then not kept.
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
+    std::vector<BYTE> shellFontTemplate;
+    if (AfxShellFontTemplate(lpDialogTemplate, shellFontTemplate))
+        lpDialogTemplate = reinterpret_cast<LPCDLGTEMPLATE>(shellFontTemplate.data());
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(),
                                              AfxDlgProc, 0);

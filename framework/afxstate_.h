@@ -7,6 +7,8 @@
 #include "afxpermanent.h"
 #include "afxpriv.h"
 
+#include <vector>
+
 struct AFX_THREAD_STATE
 {
     CWinThread* pThread = nullptr;       // the thread's CWinThread, if it has one
@@ -44,6 +46,11 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 // Common controls are registered once per process before a dialog or control needs them
 void AfxInitCommonControls();
+
+// A copy of an extended template with DS_SHELLFONT and the face "MS Shell Dlg" that names
+// "MS Shell Dlg 2" instead, as the dialog manager of Windows does; false (copy untouched) for
+// every other template.
+bool AfxShellFontTemplate(LPCDLGTEMPLATE lpTemplate, std::vector<BYTE>& copy);
 
 // The framework DLL's own module: its resources close the resource chain
 HINSTANCE AfxGetFrameworkHandle();

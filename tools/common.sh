@@ -3,8 +3,8 @@
 
 SHELVIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SHELVIX_BUILD=${SHELVIX_BUILD:-$SHELVIX_ROOT/build}
-SHELVIX_PACKAGES=(mingw-w64 wine wine64 fonts-wine xvfb xauth xdotool cmake ninja-build googletest
-                  imagemagick python3)
+SHELVIX_PACKAGES=(mingw-w64 wine wine64 fonts-wine fonts-dejavu-core fonts-wqy-microhei fonts-symbola
+                  xvfb xauth xdotool cmake ninja-build googletest imagemagick python3)
 
 ensure_packages() {
     local missing=() pkg
@@ -50,7 +50,8 @@ ensure_display() {
 start_wine() {
     export WINEPREFIX="$SHELVIX_BUILD/wineprefix" WINEARCH=win64
     export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-    [ -f "$WINEPREFIX/system.reg" ] || "$SHELVIX_ROOT/tools/wineprefix.sh" "$WINEPREFIX" || return 1
+    [ -f "$WINEPREFIX/.shelvix-prefix-2" ] || "$SHELVIX_ROOT/tools/wineprefix.sh" "$WINEPREFIX" ||
+        return 1
     # Fails harmlessly when a server for this prefix is already running.
     wineserver -p >/dev/null 2>&1 </dev/null || true
     # Wine's own background processes (services, explorer) start with the first program and

@@ -20,6 +20,19 @@ const char kPrefix[] = "xs1";
 const char kOwnNamespace[] = "urn:x-shelvix:xs1";
 const char kUndefined[] = "UNDEFINED";
 
+// Turns a list's drawing off for the life of the object.
+template <class TList> class JRedrawOff
+{
+public:
+    explicit JRedrawOff(TList& list) : m_list(list) { m_list.SetRedraw(false); }
+    ~JRedrawOff() { m_list.SetRedraw(true); }
+    JRedrawOff(const JRedrawOff&) = delete;
+    JRedrawOff& operator=(const JRedrawOff&) = delete;
+
+private:
+    TList& m_list;
+};
+
 bool SameName(const CString& a, const char* b)
 {
     return _mbscmp(reinterpret_cast<const unsigned char*>((LPCSTR)a),
@@ -92,6 +105,7 @@ void JCatalogue::LoadFile(const CString& path)
 
     std::sort(names.begin(), names.end(),
               [](const CString& a, const CString& b) { return a.CompareNoCase(b) < 0; });
+    JRedrawOff<JCollectionsList> noRedraw(m_collections);
     for (const CString& name : names)
         m_collections.AddString(name);
 
@@ -157,6 +171,7 @@ void JCatalogue::GetSelectedCollection(JCollectionRef& ref)
 void JCatalogue::FillBooks()
 {
     const int selected = m_collections.GetCurSel();
+    JRedrawOff<JBooksList> noRedraw(m_booksList);
     m_booksList.DeleteAllItems();
     m_collectionBooks.clear();
     if (selected < 0)

@@ -19,6 +19,8 @@ public:
     virtual void DeleteString(int nIndex) = 0;
     virtual void SetCurSel(int nIndex) = 0;
     virtual void ResetContent() = 0;
+    // Drawing off and on around a bulk change (a control redrawn after every entry is slow).
+    virtual void SetRedraw(bool /*bRedraw*/) {}
 };
 
 class JBooksList
@@ -34,6 +36,8 @@ public:
     virtual void DeleteItem(int nItem) = 0;
     // The first selected row; -1 when none is.
     virtual int GetFirstSelected() const = 0;
+    // Drawing off and on around a bulk change (a control redrawn after every row is slow).
+    virtual void SetRedraw(bool /*bRedraw*/) {}
 };
 
 // Receives each path that was opened or saved successfully.

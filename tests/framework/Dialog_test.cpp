@@ -254,6 +254,40 @@ TEST_F(DialogTest, ModelessDialogFromTemplate)
     EXPECT_EQ(nullptr, dialog.m_hWnd);
 }
 
+// Windows' dialog manager gives an extended template with DS_SHELLFONT and "MS Shell Dlg" the
+// face "MS Shell Dlg 2"; every other template keeps the face it names.
+TEST_F(DialogTest, ShellFontTemplatesTakeTheShellDialogFace)
+{
+    struct Case
+    {
+        UINT nIDTemplate;
+        const char* face;
+    } cases[] = {{IDD_SHELLFONT, "MS Shell Dlg 2"}, {IDD_EXCHANGE, "MS Shell Dlg"}};
+    for (const Case& c : cases)
+    {
+        CExchangeDialog dialog(&m_owner, c.nIDTemplate);
+        dialog.m_strName = "Field";
+        dialog.m_dRatio = 0.5;
+        ASSERT_TRUE(dialog.Create(c.nIDTemplate, &m_owner)) << c.nIDTemplate;
+        LOGFONTA font = {};
+        HFONT hFont = reinterpret_cast<HFONT>(dialog.SendMessage(WM_GETFONT));
+        ASSERT_NE(nullptr, hFont) << c.nIDTemplate;
+        ASSERT_NE(0, ::GetObjectA(hFont, sizeof font, &font));
+        EXPECT_STREQ(c.face, font.lfFaceName) << "template " << c.nIDTemplate;
+        // Every control after the face came through where the template put it.
+        EXPECT_STREQ("Field", (LPCSTR)dialog.Text(IDC_NAME)) << c.nIDTemplate;
+        EXPECT_STREQ("0.5", (LPCSTR)dialog.Text(IDC_RATIO)) << c.nIDTemplate;
+        CRect ratio;
+        dialog.GetDlgItem(IDC_RATIO)->GetWindowRect(&ratio);
+        dialog.ScreenToClient(&ratio);
+        CRect expected(10, 64, 70, 78);
+        ::MapDialogRect(dialog.m_hWnd, &expected);
+        EXPECT_EQ(expected, ratio) << "template " << c.nIDTemplate;
+        EXPECT_NE(nullptr, dialog.GetDlgItem(IDOK)) << c.nIDTemplate;
+        dialog.DestroyWindow();
+    }
+}
+
 TEST_F(DialogTest, EscapeEndsAModalDialogWithCancel)
 {
     CExchangeDialog dialog(&m_owner);

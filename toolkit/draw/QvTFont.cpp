@@ -43,6 +43,8 @@ void CopyFaceName(LOGFONT& logFont, const char* face)
 
 QvTLogFont::QvTLogFont(CFont& font)
 {
+    // Zeroed first: the platform fills the face name only up to its terminator.
+    memset(static_cast<LOGFONT*>(this), 0, sizeof(LOGFONT));
     if (font.GetLogFont(this) != sizeof(LOGFONT))
         memset(static_cast<LOGFONT*>(this), 0, sizeof(LOGFONT));
 }

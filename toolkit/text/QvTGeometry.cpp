@@ -1,6 +1,7 @@
 // Centring, the pixels of a line, distances and random numbers.
 #include "QvText.h"
 
+#include <limits.h>
 #include <math.h>
 #include <stdlib.h>
 #include <time.h>
@@ -79,7 +80,9 @@ int QvfDistance(CPoint& a, CPoint& b)
         return 0;
     const double dx = static_cast<double>(a.x) - b.x;
     const double dy = static_cast<double>(a.y) - b.y;
-    return static_cast<int>(sqrt(dx * dx + dy * dy));
+    const double distance = sqrt(dx * dx + dy * dy);
+    // Points at the ends of the int range are further apart than an int holds.
+    return distance >= INT_MAX ? INT_MAX : static_cast<int>(distance);
 }
 
 int QvfRand(int high, int low)

@@ -160,7 +160,8 @@ QVTOOLS_API CString FQvTWndGetText(HWND window);
 QVTOOLS_API void FQvTWndSetText(HWND window, unsigned int id);
 // The window rectangle on the screen.
 QVTOOLS_API CRect FQvTWndGetRect(const CWnd& window);
-// The window rectangle relative to the top left corner of the parent's window rectangle.
+// The window rectangle relative to the top left corner of the parent's window rectangle (on
+// the screen for a window without a parent).
 QVTOOLS_API CRect FQvTWndGetChildRect(const CWnd& window);
 // The restored rectangle of the window placement, for a child relative to the parent's
 // client area; empty when the window has no placement.
@@ -197,7 +198,7 @@ QVTOOLS_API void FQvTCenter(const CRect& outer, CRect& rect);
 // Every pixel of the line from one point to the other, both included.
 QVTOOLS_API void FQvTGetPointsOnLine(const CPoint& from, const CPoint& to,
                                      std::vector<CPoint>& points);
-// The distance, truncated toward zero.
+// The distance, truncated toward zero (INT_MAX for points further apart than that).
 QVTOOLS_API int QvfDistance(CPoint& a, CPoint& b);
 // A random value from low to high, both included (the C runtime's rand, seeded from the
 // clock on the first call); high when high is not greater than low.

@@ -48,6 +48,8 @@ public:
 
     const std::vector<Message>& Messages() const { return m_messages; }
     void Clear() { m_messages.clear(); }
+    // The button that the next messages are answered with.
+    void SetAnswer(int answer) { m_answer = answer; }
 
 private:
     static int CALLBACK Handler(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);

@@ -45,7 +45,7 @@ private:
     {
         CListCtrl* pList = static_cast<CListCtrl*>(GetDlgItem(IDC_DEMO_LIST));
         pList->SetExtendedStyle(LVS_EX_FULLROWSELECT);
-        pList->InsertColumn(0, "Title", LVCFMT_LEFT, 170);
+        pList->InsertColumn(0, "Title", LVCFMT_LEFT, 160);
         pList->InsertColumn(1, "Author", LVCFMT_LEFT, 110);
         static const char* const kBooks[][2] = {
             {"The Voyage Out", "Virginia Woolf"},

@@ -1,6 +1,7 @@
 // The size grip and the glue dialog on real windows. Grip details run on a hidden panel; the
 // dialog cases share one shown dialog, because every top-level window that is shown and
 // hidden again costs seconds under Xvfb.
+#include "GlueTestDialog.h"
 #include "LayoutTestIds.h"
 #include "MessageLog.h"
 
@@ -70,55 +71,25 @@ protected:
                                    CRect(10, 10, 210, 160), &m_owner, 1));
     }
 
+    // A panel with a grip made by gripper: the grip's window, null when it was not made.
+    HWND MakeGrip(CWnd& panel, QvTGripper& gripper, DWORD dwExStyle = 0)
+    {
+        MakePanel(panel, dwExStyle);
+        return gripper.Create(&panel) == 0 ? FindGrip(panel) : nullptr;
+    }
+
     CWnd m_owner;
     const int m_cxGrip = ::GetSystemMetrics(SM_CXVSCROLL);
     const int m_cyGrip = ::GetSystemMetrics(SM_CYHSCROLL);
 };
 
-class CGlueTestDialog : public QvTDlgGlue
-{
-public:
-    CGlueTestDialog() : QvTDlgGlue(IDD_GLUE_TEST, nullptr) {}
-
-    int m_nSizesBeforeInit = 0;
-    int m_nOtherClicks = 0;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        m_bInitDone = true;
-        QvTDlgGlue::OnInitDialog();
-        m_glue.AttachGrow(*GetDlgItem(IDC_GLUE_LIST));
-        m_glue.AttachRight(*GetDlgItem(IDC_GLUE_BUTTON), 0);
-        GlueInit(true);
-        return TRUE;
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_SIZE && !m_bInitDone)
-            ++m_nSizesBeforeInit;
-        return QvTDlgGlue::WindowProc(message, wParam, lParam);
-    }
-    afx_msg void OnOther() { ++m_nOtherClicks; }
-
-    DECLARE_MESSAGE_MAP()
-
-private:
-    bool m_bInitDone = false;
-};
-
-BEGIN_MESSAGE_MAP(CGlueTestDialog, QvTDlgGlue)
-ON_BN_CLICKED(IDC_GLUE_OTHER, &CGlueTestDialog::OnOther)
-END_MESSAGE_MAP()
 } // namespace
 
 TEST_F(GripOnPanel, RegionKeepsTheIRightMostPixelsOfRowI)
 {
     CWnd panel;
-    MakePanel(panel);
     QvTGripper gripper;
-    ASSERT_EQ(0, gripper.Create(&panel));
-    HWND hGrip = FindGrip(panel);
+    HWND hGrip = MakeGrip(panel, gripper);
     ASSERT_NE(nullptr, hGrip);
     CRect window;
     ::GetWindowRect(hGrip, &window);
@@ -193,10 +164,9 @@ TEST_F(GripOnPanel, APressOnTheGripSizesTheParentFromItsSizingCorner)
     for (const Case& c : cases)
     {
         CWnd panel;
-        MakePanel(panel, c.dwExStyle);
         QvTGripper gripper;
-        ASSERT_EQ(0, gripper.Create(&panel)) << c.name;
-        HWND hGrip = FindGrip(panel);
+        HWND hGrip = MakeGrip(panel, gripper, c.dwExStyle);
+        ASSERT_NE(nullptr, hGrip) << c.name;
         EXPECT_EQ(c.nRTL, QvTGripper::IsRTL(hGrip))
             << c.name << ": the grip takes its parent's layout";
         CRect grip;
@@ -216,10 +186,9 @@ TEST_F(GripOnPanel, APressOnTheGripSizesTheParentFromItsSizingCorner)
 TEST_F(GripOnPanel, OtherMessagesReachTheGripsOwnProcedure)
 {
     CWnd panel;
-    MakePanel(panel);
     QvTGripper gripper;
-    ASSERT_EQ(0, gripper.Create(&panel));
-    HWND hGrip = FindGrip(panel);
+    HWND hGrip = MakeGrip(panel, gripper);
+    ASSERT_NE(nullptr, hGrip);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(&QvTGripper::GripWindowProc),
               ::GetWindowLongPtrA(hGrip, GWLP_WNDPROC));
     EXPECT_NE(nullptr, ::GetPropA(hGrip, kGripProperty)) << "the procedure it stands in front of";

@@ -1,5 +1,6 @@
-// The glue on real windows: a panel (the glued window, client area = window) inside a hidden
-// pop-up, with controls placed to the pixel, resized through the platform.
+// The glue on a real resizable dialog, resized through the platform.
+#include "GlueTestDialog.h"
+#include "LayoutTestIds.h"
 #include "MessageLog.h"
 
 #include "toolkit/layout/QvLayout.h"
@@ -17,40 +18,34 @@ std::ostream& operator<<(std::ostream& os, const RECT& rc)
 
 namespace
 {
-class GlueOnPanel : public ::testing::Test
+// The glue of the test on a resizable dialog from the test's template, never shown, whose own
+// glue stays empty. Its controls are placed to the pixel.
+class GlueOnDialog : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "Glue owner", WS_POPUP, 0, 0, 800,
-                                     600, nullptr, nullptr));
-        ASSERT_TRUE(m_panel.Create(nullptr, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                   CRect(0, 0, 300, 200), &m_owner, 1));
-        ASSERT_TRUE(m_button.Create("Button", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                                    CRect(200, 10, 280, 30), &m_panel, 2));
-        ASSERT_TRUE(m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS |
-                                      LBS_NOINTEGRALHEIGHT,
-                                  CRect(10, 40, 150, 150), &m_panel, 3));
+        ASSERT_TRUE(m_dialog.Create(IDD_GLUE_TEST, nullptr));
+        ASSERT_TRUE(m_button.SubclassDlgItem(IDC_GLUE_BUTTON, &m_dialog));
+        ASSERT_TRUE(m_list.SubclassDlgItem(IDC_GLUE_LIST, &m_dialog));
     }
-    void TearDown() override { m_owner.DestroyWindow(); }
 
-    void SizePanel(int cx, int cy)
+    void SizeClient(int cx, int cy)
     {
-        m_panel.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_dialog.SetClientSize(cx, cy);
         CRect client;
-        m_panel.GetClientRect(&client);
-        ASSERT_EQ(CSize(cx, cy), client.Size()) << "the panel's client area is its whole window";
+        m_dialog.GetClientRect(&client);
+        ASSERT_EQ(CSize(cx, cy), client.Size());
     }
     static CRect Place(const CWnd& control) { return FQvTWndGetChildRect(control.GetSafeHwnd()); }
 
-    CWnd m_owner;
-    CWnd m_panel;
+    CGlueTestDialog m_dialog{false};
     CButton m_button;
     CListBox m_list;
 };
 } // namespace
 
-TEST_F(GlueOnPanel, EachKindKeepsItsDistancesAfterAResize)
+TEST_F(GlueOnDialog, EachKindKeepsItsDistancesAfterAResize)
 {
     using Attach = std::function<void(QvoCtrlGlue&, CWnd&)>;
     struct Case
@@ -137,46 +132,46 @@ TEST_F(GlueOnPanel, EachKindKeepsItsDistancesAfterAResize)
     };
     for (const Case& c : cases)
     {
-        SizePanel(c.design.cx, c.design.cy);
+        SizeClient(c.design.cx, c.design.cy);
         m_button.MoveWindow(c.placed);
-        QvoCtrlGlue glue(&m_panel);
+        QvoCtrlGlue glue(&m_dialog);
         c.attach(glue, m_button);
-        SizePanel(c.resized.cx, c.resized.cy);
+        SizeClient(c.resized.cx, c.resized.cy);
         glue.WndResized();
         EXPECT_EQ(c.expected, Place(m_button)) << c.name;
     }
 }
 
-TEST_F(GlueOnPanel, SizesBelowTheGapsComeOutEmptyAndGrowBackLater)
+TEST_F(GlueOnDialog, SizesBelowTheGapsComeOutEmptyAndGrowBackLater)
 {
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     m_list.MoveWindow(10, 10, 280, 180);
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     glue.AttachGrow(m_list);
-    SizePanel(15, 15);
+    SizeClient(15, 15);
     glue.WndResized();
     // 15 - (10 + 10) = -5 goes to the platform, which makes nothing smaller than empty.
     EXPECT_EQ(CRect(10, 10, 10, 10), Place(m_list));
-    SizePanel(500, 400);
+    SizeClient(500, 400);
     glue.WndResized();
     EXPECT_EQ(CRect(10, 10, 490, 390), Place(m_list)) << "the gaps were kept";
 }
 
-TEST_F(GlueOnPanel, MovesKeepTheZOrderAndTouchNothingElse)
+TEST_F(GlueOnDialog, MovesKeepTheZOrderAndTouchNothingElse)
 {
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     auto order = [this] {
         std::vector<HWND> children;
-        for (HWND h = ::GetWindow(m_panel, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        for (HWND h = ::GetWindow(m_dialog, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
             children.push_back(h);
         return children;
     };
     const std::vector<HWND> before = order();
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     glue.AttachRight(m_button, 0);
     glue.AttachGrow(m_list);
     CMessageLog buttonLog(m_button, {WM_WINDOWPOSCHANGING});
-    SizePanel(360, 260);
+    SizeClient(360, 260);
     glue.WndResized();
     ASSERT_EQ(1u, buttonLog.Entries().size());
     const UINT flags = buttonLog.Entries()[0].pos.flags;
@@ -186,66 +181,66 @@ TEST_F(GlueOnPanel, MovesKeepTheZOrderAndTouchNothingElse)
     EXPECT_EQ(before, order()) << "the siblings keep their order";
 }
 
-TEST_F(GlueOnPanel, DetachRemovesEveryAttachmentOfTheControlOnly)
+TEST_F(GlueOnDialog, DetachRemovesEveryAttachmentOfTheControlOnly)
 {
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     m_button.MoveWindow(200, 150, 80, 20);
     m_list.MoveWindow(10, 10, 150, 100);
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     glue.AttachRight(m_button, 0);
     glue.AttachBottom(m_button, false);
     glue.AttachGrow(m_list);
 
     glue.Detach(m_button);
-    SizePanel(400, 300);
+    SizeClient(400, 300);
     glue.WndResized();
     EXPECT_EQ(CRect(200, 150, 280, 170), Place(m_button)) << "both attachments are gone";
     EXPECT_EQ(CRect(10, 10, 260, 210), Place(m_list)) << "the list's stays";
 
     CButton never;
-    ASSERT_TRUE(never.Create("Never", WS_CHILD, CRect(0, 0, 10, 10), &m_panel, 4));
+    ASSERT_TRUE(never.Create("Never", WS_CHILD, CRect(0, 0, 10, 10), &m_dialog, 4));
     glue.Detach(never);
     glue.Detach(m_button); // a second time: nothing left to remove
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     glue.WndResized();
     EXPECT_EQ(CRect(10, 10, 160, 110), Place(m_list)) << "unrelated detaches change nothing";
 }
 
-TEST_F(GlueOnPanel, AnEmptyGlueMovesNothing)
+TEST_F(GlueOnDialog, AnEmptyGlueMovesNothing)
 {
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     m_button.MoveWindow(200, 10, 80, 20);
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     CMessageLog log(m_button, {WM_WINDOWPOSCHANGING});
-    SizePanel(400, 300);
+    SizeClient(400, 300);
     glue.WndResized();
     EXPECT_TRUE(log.Entries().empty());
-    for (HWND h = ::GetWindow(m_panel, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+    for (HWND h = ::GetWindow(m_dialog, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
         EXPECT_EQ(nullptr, ::GetPropA(h, "QvTGripper")) << "no grip among the children";
 }
 
-TEST_F(GlueOnPanel, AControlMovedByTheProgramIsPulledBackOnTheGluedAxisOnly)
+TEST_F(GlueOnDialog, AControlMovedByTheProgramIsPulledBackOnTheGluedAxisOnly)
 {
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     m_button.MoveWindow(200, 10, 80, 20);
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     glue.AttachRight(m_button, 0);
-    SizePanel(400, 200);
+    SizeClient(400, 200);
     glue.WndResized();
     m_button.MoveWindow(0, 50, 80, 20);
     glue.WndResized();
     EXPECT_EQ(CRect(300, 50, 380, 70), Place(m_button));
 }
 
-TEST_F(GlueOnPanel, TheGlueNeedsNoFrameworkObjectOnceAttached)
+TEST_F(GlueOnDialog, TheGlueNeedsNoFrameworkObjectOnceAttached)
 {
     // GetDlgItem hands out temporary objects that the framework frees at idle time: the glue
     // must not need the object it was given.
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     HWND hRaw = ::CreateWindowExA(0, "BUTTON", "Raw", WS_CHILD | WS_VISIBLE, 200, 10, 80, 20,
-                                  m_panel, nullptr, nullptr, nullptr);
+                                  m_dialog, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, hRaw);
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     {
         CWnd standIn;
         ASSERT_TRUE(standIn.Attach(hRaw));
@@ -253,26 +248,26 @@ TEST_F(GlueOnPanel, TheGlueNeedsNoFrameworkObjectOnceAttached)
         glue.AttachBottom(standIn, false);
         standIn.Detach();
     }
-    SizePanel(400, 300);
+    SizeClient(400, 300);
     glue.WndResized();
     EXPECT_EQ(CRect(300, 110, 380, 130), FQvTWndGetChildRect(hRaw));
 
     glue.Detach(*CWnd::FromHandle(hRaw)); // any object for the window will do
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     glue.WndResized();
     EXPECT_EQ(CRect(300, 110, 380, 130), FQvTWndGetChildRect(hRaw)) << "detached by its window";
 }
 
-TEST_F(GlueOnPanel, AWindowlessControlIsNotAttached)
+TEST_F(GlueOnDialog, AWindowlessControlIsNotAttached)
 {
-    SizePanel(300, 200);
+    SizeClient(300, 200);
     m_button.MoveWindow(200, 10, 80, 20);
     CButton windowless;
-    QvoCtrlGlue glue(&m_panel);
+    QvoCtrlGlue glue(&m_dialog);
     glue.AttachRight(windowless, 0);
     glue.AttachGrow(windowless);
     glue.AttachRight(m_button, 0);
-    SizePanel(400, 200);
+    SizeClient(400, 200);
     glue.WndResized();
     EXPECT_EQ(CRect(300, 10, 380, 30), Place(m_button)) << "the real attachment still works";
 

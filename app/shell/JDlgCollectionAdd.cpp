@@ -1,0 +1,32 @@
+#include "app/shell/JDlgCollectionAdd.h"
+
+#include "app/res/resource.h"
+#include "app/shell/JDlgMain.h"
+#include "app/shell/JMainFormHost.h"
+
+JDlgCollectionAdd::JDlgCollectionAdd(CWnd* pParent) : CDialog(IDD_COLLECTION_ADD, pParent)
+{
+}
+
+void JDlgCollectionAdd::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_COLLECTION_NAME, m_strName);
+}
+
+void JDlgCollectionAdd::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    // The trimmed name is not written back: the edit control keeps what was typed.
+    m_strName.TrimRight();
+    m_strName.TrimLeft();
+    if (m_strName.IsEmpty())
+    {
+        AfxMessageBox("Please enter a non-blank collection name.", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    JMainFormHost* pHost = JMainFormHost::Get();
+    if (pHost && pHost->m_pMainDlg)
+        pHost->m_pMainDlg->AddCollection(m_strName);
+}
