@@ -41,10 +41,10 @@ public:
     QvTBalloonHelp();
     virtual ~QvTBalloonHelp();
 
-    // Makes and shows the balloon; 1 on success. 0 when there is no parent and no main window,
-    // when the fonts or the window could not be made, or while this object still shows a
-    // balloon. A failed creation ends in PostNcDestroy, as the framework's creation does, so
-    // an object made for unDELETE_THIS_ON_CLOSE is gone then too.
+    // Makes and shows the balloon; 1 on success. 0, changing nothing, while this object still
+    // shows a balloon. 0 when there is no parent and no main window or when the fonts or the
+    // window could not be made: that ends in PostNcDestroy, as the framework's failed
+    // creations do, so an object made for unDELETE_THIS_ON_CLOSE is gone then too.
     int Create(const CString& title, const CString& content, const CPoint& anchor,
                unsigned int options, CWnd* parent, CString url, unsigned int timeout, HICON icon);
     // A balloon that lives on its own and deletes itself when it is gone. iconName names a
