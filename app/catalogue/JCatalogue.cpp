@@ -1,5 +1,7 @@
 #include "app/catalogue/JCatalogue.h"
 
+#include "app/catalogue/JCatalogueBackup.h"
+#include "app/catalogue/JCatalogueEdits.h"
 #include "app/catalogue/JUuidString.h"
 
 #include <afxwin.h>
@@ -19,6 +21,12 @@ const char kPrefix[] = "xs1";
 // element has no namespace of its own to lend it.
 const char kOwnNamespace[] = "urn:x-shelvix:xs1";
 const char kUndefined[] = "UNDEFINED";
+const char kChangedElsewhere[] = "The file has been changed by another program since it was "
+                                 "opened.\n\nOverwrite it with your changes?";
+const char kNoBackup[] = "A backup copy of the file could not be made before saving over it."
+                         "\n\nSave without a backup?";
+const char kNameTaken[] = "That collection name is already in use.\n\nThe collection wasn't "
+                          "renamed.";
 
 // Turns a list's drawing off for the life of the object.
 template <class TList> class JRedrawOff
@@ -46,6 +54,8 @@ JCatalogue::JCatalogue(JCollectionsList& collections, JBooksList& books,
 {
 }
 
+JCatalogue::~JCatalogue() = default;
+
 JXmlNodePtr JCatalogue::FindRecords()
 {
     JXmlNode root(m_pDoc->GetRoot());
@@ -60,6 +70,8 @@ void JCatalogue::LoadFile(const CString& path)
     m_pDoc.reset();
     m_books.clear();
     m_bookIndex.clear();
+    m_history.Clear();
+    m_bBackedUp = false;
     FillBooks();
 
     m_pDoc = std::make_unique<JXmlDocument>();
@@ -110,6 +122,7 @@ void JCatalogue::LoadFile(const CString& path)
         m_collections.AddString(name);
 
     m_nNextId = m_nNextId + 1;
+    m_fileStamp = JFileStamp::Of(path);
     if (m_pRecentFiles)
         m_pRecentFiles->AddRecentFile(path);
 }
@@ -121,9 +134,13 @@ void JCatalogue::OnFileSave()
         AfxMessageBox("No file is loaded.\n\nThere is nothing to save.", MB_OK);
         return;
     }
+    if (!ConfirmOverwrite() || !BackUpBeforeFirstSave())
+        return;
     if (m_pDoc->Save(nullptr))
     {
         m_bModified = false;
+        m_history.MarkSaved();
+        m_fileStamp = JFileStamp::Of(m_pDoc->GetPath());
         AfxMessageBox("File saved successfully.", MB_OK | MB_ICONINFORMATION);
         if (m_pRecentFiles)
             m_pRecentFiles->AddRecentFile(m_pDoc->GetPath());
@@ -132,6 +149,24 @@ void JCatalogue::OnFileSave()
     {
         AfxMessageBox("Error occured trying to save.", MB_OK | MB_ICONEXCLAMATION);
     }
+}
+
+bool JCatalogue::ConfirmOverwrite()
+{
+    if (JFileStamp::Of(m_pDoc->GetPath()) == m_fileStamp)
+        return true;
+    return AfxMessageBox(kChangedElsewhere, MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
+bool JCatalogue::BackUpBeforeFirstSave()
+{
+    if (m_bBackedUp || !JFileStamp::Of(m_pDoc->GetPath()).Exists())
+        return true;
+    if (!JBackUpFile(m_pDoc->GetPath()) &&
+        AfxMessageBox(kNoBackup, MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return false;
+    m_bBackedUp = true;
+    return true;
 }
 
 bool JCatalogue::FindCollection(const CString& name, JXmlNodeList& list, int& index)
@@ -219,10 +254,13 @@ void JCatalogue::AddCollection(const CString& name)
         }
     }
 
+    const View before = CurrentView();
+    JXmlNode records;
+    JXmlNode collection;
     if (m_pDoc)
     {
-        JXmlNode records(FindRecords());
-        JXmlNode collection(AddEntry(records, kCollectionElement, NamespaceForNew(records)));
+        records = JXmlNode(FindRecords());
+        collection = JXmlNode(AddEntry(records, kCollectionElement, NamespaceForNew(records)));
         collection.SetAttribute("title", name, "", "");
         collection.SetAttributeInt("sourceid", 1, "", "");
         collection.SetAttributeInt("id", m_nNextId, "", "");
@@ -230,9 +268,15 @@ void JCatalogue::AddCollection(const CString& name)
     }
     ++m_nNextId;
 
-    m_collections.SetCurSel(m_collections.AddString(name));
+    const int entry = m_collections.AddString(name);
+    m_collections.SetCurSel(entry);
     FillBooks();
     m_bModified = true;
+    if (collection.IsNull())
+        return MarkChanged();
+    auto edit = std::make_unique<AddCollectionEdit>(records, collection, entry, name);
+    edit->m_before = before;
+    Record(std::move(edit));
 }
 
 void JCatalogue::OnCollectionDelete()
@@ -243,29 +287,49 @@ void JCatalogue::OnCollectionDelete()
         AfxMessageBox("Unable to delete.\n\nPlease select a collection.", MB_OK);
         return;
     }
+    const View before = CurrentView();
     const CString name = m_collections.GetText(selected);
     JXmlNodeList list;
     int index = -1;
+    std::unique_ptr<Edit> edit;
     if (FindCollection(name, list, index))
-        JXmlNode(list.GetItem(index)).Remove();
+    {
+        JXmlNode collection(list.GetItem(index));
+        edit = std::make_unique<DeleteCollectionEdit>(collection, selected, name);
+        collection.Remove();
+    }
     m_collections.DeleteString(selected);
     m_collections.SetCurSel(-1);
     FillBooks();
     m_bModified = true;
+    if (!edit)
+        return MarkChanged();
+    edit->m_before = before;
+    Record(std::move(edit));
 }
 
 void JCatalogue::AddBooks(const JBookList& books)
 {
+    const View before = CurrentView();
     JCollectionRef ref;
     GetSelectedCollection(ref);
     const CString namespaceUri = NamespaceForNew(ref.m_node);
+    auto edit = std::make_unique<AddBooksEdit>(ref.m_node);
     for (const JBook& book : books)
     {
         JXmlNode item(AddEntry(ref.m_node, kItemElement, namespaceUri));
         item.SetAttributeInt("id", book.m_nId, "", "");
+        if (!item.IsNull())
+            edit->m_items.push_back(item);
     }
     m_bModified = true;
     FillBooks();
+    if (edit->m_items.size() != books.size())
+        return MarkChanged();
+    if (edit->m_items.empty())
+        return;
+    edit->m_before = before;
+    Record(std::move(edit));
 }
 
 void JCatalogue::OnBookDelete()
@@ -273,14 +337,24 @@ void JCatalogue::OnBookDelete()
     const int row = m_booksList.GetFirstSelected();
     if (row < 0 || row >= static_cast<int>(m_collectionBooks.size()))
         return;
+    const View before = CurrentView();
     JCollectionRef ref;
     GetSelectedCollection(ref);
     JXmlNodeList items(ref.m_node.GetChildren());
+    std::unique_ptr<Edit> edit;
     if (row < items.GetCount())
-        JXmlNode(items.GetItem(row)).Remove();
+    {
+        JXmlNode item(items.GetItem(row));
+        edit = std::make_unique<DeleteBookEdit>(item);
+        item.Remove();
+    }
     m_booksList.DeleteItem(row);
     m_collectionBooks.erase(m_collectionBooks.begin() + row);
     m_bModified = true;
+    if (!edit)
+        return MarkChanged();
+    edit->m_before = before;
+    Record(std::move(edit));
 }
 
 void JCatalogue::MoveBook(int from, int to)
@@ -288,12 +362,16 @@ void JCatalogue::MoveBook(int from, int to)
     const int count = static_cast<int>(m_collectionBooks.size());
     if (from < 0 || from >= count || to < 0 || to >= count || from == to)
         return;
+    const View before = CurrentView();
     const JBook book = m_collectionBooks[static_cast<size_t>(from)];
     m_collectionBooks.insert(m_collectionBooks.begin() + to, book);
     m_collectionBooks.erase(m_collectionBooks.begin() + (from < to ? from : from + 1));
 
     JCollectionRef ref;
     GetSelectedCollection(ref);
+    auto edit = std::make_unique<MoveBookEdit>(ref.m_node, from, to);
+    edit->NoteIrregularIds();
+    edit->m_before = before;
     JXmlNodeList items(ref.m_node.GetChildren());
     const int itemCount = items.GetCount();
     for (int i = 0; i < itemCount && i < count; ++i)
@@ -301,6 +379,100 @@ void JCatalogue::MoveBook(int from, int to)
             .SetAttributeInt("id", m_collectionBooks[static_cast<size_t>(i)].m_nId, "", "");
     FillBooks();
     m_bModified = true;
+    if (ref.m_node.IsNull())
+        return MarkChanged();
+    Record(std::move(edit));
+}
+
+bool JCatalogue::RenameCollection(const CString& name)
+{
+    const int selected = m_collections.GetCurSel();
+    if (!m_pDoc || selected < 0 || name.IsEmpty())
+        return false;
+    const CString current = m_collections.GetText(selected);
+    if (current == name)
+        return true;
+    for (int i = 0; i < m_collections.GetCount(); ++i)
+    {
+        if (i != selected && m_collections.GetText(i).CompareNoCase(name) == 0)
+        {
+            AfxMessageBox(kNameTaken, MB_OK | MB_ICONEXCLAMATION);
+            return false;
+        }
+    }
+
+    JCollectionRef ref;
+    GetSelectedCollection(ref);
+    if (ref.m_node.IsNull())
+        return false;
+    auto edit = std::make_unique<RenameCollectionEdit>(ref.m_node, selected, current, name);
+    edit->m_before = CurrentView();
+    edit->Apply(*this);
+    m_collections.SetCurSel(selected);
+    m_bModified = true;
+    Record(std::move(edit));
+    return true;
+}
+
+CString JCatalogue::GetUndoName() const
+{
+    const Edit* pEdit = m_pDoc ? m_history.NextUndo() : nullptr;
+    return pEdit ? CString(pEdit->m_pszName) : CString();
+}
+
+CString JCatalogue::GetRedoName() const
+{
+    const Edit* pEdit = m_pDoc ? m_history.NextRedo() : nullptr;
+    return pEdit ? CString(pEdit->m_pszName) : CString();
+}
+
+void JCatalogue::OnEditUndo()
+{
+    Edit* pEdit = m_pDoc ? m_history.NextUndo() : nullptr;
+    if (!pEdit)
+        return;
+    pEdit->m_after = CurrentView();
+    pEdit->Revert(*this);
+    m_history.StepBack();
+    m_bModified = !m_history.IsAtSaved();
+    ShowView(pEdit->m_before);
+}
+
+void JCatalogue::OnEditRedo()
+{
+    Edit* pEdit = m_pDoc ? m_history.NextRedo() : nullptr;
+    if (!pEdit)
+        return;
+    pEdit->Apply(*this);
+    m_history.StepForward();
+    m_bModified = !m_history.IsAtSaved();
+    ShowView(pEdit->m_after);
+}
+
+void JCatalogue::MarkChanged()
+{
+    m_bModified = true;
+    m_history.ForgetSaved();
+}
+
+JCatalogue::View JCatalogue::CurrentView() const
+{
+    View view;
+    view.m_nCollection = m_collections.GetCurSel();
+    view.m_nBook = m_booksList.GetFirstSelected();
+    return view;
+}
+
+void JCatalogue::ShowView(const View& view)
+{
+    m_collections.SetCurSel(view.m_nCollection);
+    FillBooks();
+    m_booksList.SelectItem(view.m_nBook);
+}
+
+void JCatalogue::Record(std::unique_ptr<Edit> edit)
+{
+    m_history.Add(std::move(edit));
 }
 
 // The reader binds xs1 on its document element, so a new xs1 element is normally created by

@@ -16,6 +16,8 @@ public:
     virtual int GetCurSel() const = 0;
     // Appends at the end (the list does not sort); returns the new entry's index.
     virtual int AddString(const CString& text) = 0;
+    // Inserts at nIndex (entries from there move down); returns the new entry's index.
+    virtual int InsertString(int nIndex, const CString& text) = 0;
     virtual void DeleteString(int nIndex) = 0;
     virtual void SetCurSel(int nIndex) = 0;
     virtual void ResetContent() = 0;
@@ -36,6 +38,8 @@ public:
     virtual void DeleteItem(int nItem) = 0;
     // The first selected row; -1 when none is.
     virtual int GetFirstSelected() const = 0;
+    // Selects that one row and scrolls it into view; -1 clears the selection.
+    virtual void SelectItem(int nItem) = 0;
     // Drawing off and on around a bulk change (a control redrawn after every row is slow).
     virtual void SetRedraw(bool /*bRedraw*/) {}
 };

@@ -13,6 +13,16 @@ int JMemoryCollectionsList::AddString(const CString& text)
     return GetCount() - 1;
 }
 
+int JMemoryCollectionsList::InsertString(int nIndex, const CString& text)
+{
+    if (nIndex < 0 || nIndex > GetCount())
+        return -1; // LB_ERR
+    m_entries.insert(m_entries.begin() + nIndex, text);
+    if (m_nSelected >= nIndex)
+        ++m_nSelected;
+    return nIndex;
+}
+
 void JMemoryCollectionsList::DeleteString(int nIndex)
 {
     if (nIndex < 0 || nIndex >= GetCount())
@@ -66,4 +76,9 @@ void JMemoryBooksList::DeleteItem(int nItem)
         m_nSelected = -1;
     else if (m_nSelected > nItem)
         --m_nSelected;
+}
+
+void JMemoryBooksList::SelectItem(int nItem)
+{
+    m_nSelected = nItem >= 0 && nItem < GetItemCount() ? nItem : -1;
 }

@@ -14,6 +14,7 @@ public:
     CString GetText(int nIndex) const override;
     int GetCurSel() const override { return m_nSelected; }
     int AddString(const CString& text) override;
+    int InsertString(int nIndex, const CString& text) override;
     void DeleteString(int nIndex) override;
     void SetCurSel(int nIndex) override;
     void ResetContent() override;
@@ -34,6 +35,7 @@ public:
     void SetItemText(int nItem, int nSubItem, const CString& text) override;
     void DeleteItem(int nItem) override;
     int GetFirstSelected() const override { return m_nSelected; }
+    void SelectItem(int nItem) override;
 
     void SelectRow(int nItem) { m_nSelected = nItem; }
     const Row& GetRow(int nItem) const { return m_rows.at(static_cast<size_t>(nItem)); }

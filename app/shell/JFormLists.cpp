@@ -39,6 +39,11 @@ int JListBoxCollections::AddString(const CString& text)
     return m_listBox.AddString(text);
 }
 
+int JListBoxCollections::InsertString(int nIndex, const CString& text)
+{
+    return m_listBox.InsertString(nIndex, text);
+}
+
 void JListBoxCollections::DeleteString(int nIndex)
 {
     m_listBox.DeleteString(static_cast<UINT>(nIndex));
@@ -87,6 +92,16 @@ void JListViewBooks::DeleteItem(int nItem)
 int JListViewBooks::GetFirstSelected() const
 {
     return FQvTGetSelect(m_listView);
+}
+
+void JListViewBooks::SelectItem(int nItem)
+{
+    // Item -1 addresses every row: clear them all, then select the one asked for.
+    m_listView.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (nItem < 0)
+        return;
+    m_listView.SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    m_listView.EnsureVisible(nItem, FALSE);
 }
 
 void JListViewBooks::SetRedraw(bool bRedraw)

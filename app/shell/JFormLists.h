@@ -16,6 +16,7 @@ public:
     CString GetText(int nIndex) const override;
     int GetCurSel() const override;
     int AddString(const CString& text) override;
+    int InsertString(int nIndex, const CString& text) override;
     void DeleteString(int nIndex) override;
     void SetCurSel(int nIndex) override;
     void ResetContent() override;
@@ -36,6 +37,7 @@ public:
     void SetItemText(int nItem, int nSubItem, const CString& text) override;
     void DeleteItem(int nItem) override;
     int GetFirstSelected() const override;
+    void SelectItem(int nItem) override;
     void SetRedraw(bool bRedraw) override;
 
 private:

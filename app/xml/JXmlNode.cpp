@@ -332,6 +332,107 @@ void JXmlNode::Remove()
     }
 }
 
+JXmlNodePtr JXmlNode::GetParent() const
+{
+    try
+    {
+        ComPtr<IXMLDOMNode> parent;
+        JXmlCheck(Checked()->get_parentNode(&parent));
+        return parent ? Owned(parent.Get()) : std::make_unique<JXmlNode>();
+    }
+    catch (const JXmlError&)
+    {
+        return std::make_unique<JXmlNode>();
+    }
+}
+
+JXmlNodePtr JXmlNode::GetNextSibling() const
+{
+    try
+    {
+        ComPtr<IXMLDOMNode> next;
+        JXmlCheck(Checked()->get_nextSibling(&next));
+        return next ? Owned(next.Get()) : std::make_unique<JXmlNode>();
+    }
+    catch (const JXmlError&)
+    {
+        return std::make_unique<JXmlNode>();
+    }
+}
+
+bool JXmlNode::InsertChild(const JXmlNode& child, const JXmlNode& before)
+{
+    try
+    {
+        VARIANT reference;
+        ::VariantInit(&reference);
+        if (before.m_node)
+        {
+            V_VT(&reference) = VT_UNKNOWN;
+            V_UNKNOWN(&reference) = before.m_node.Get(); // borrowed: insertBefore does not keep it
+        }
+        ComPtr<IXMLDOMNode> inserted;
+        JXmlCheck(Checked()->insertBefore(child.Checked(), reference, &inserted));
+        return inserted != nullptr;
+    }
+    catch (const JXmlError&)
+    {
+        return false;
+    }
+}
+
+bool JXmlNode::FindAttribute(const CString& name, CString& value) const
+{
+    try
+    {
+        ComPtr<IXMLDOMElement> element;
+        JXmlCheck(Checked()->QueryInterface(kIidXmlDomElement, &element));
+        ComPtr<IXMLDOMAttribute> attribute;
+        if (element->getAttributeNode(JXmlBstr(name), &attribute) != S_OK || !attribute)
+            return false;
+        return GetAttribute(name, value);
+    }
+    catch (const JXmlError&)
+    {
+        return false;
+    }
+}
+
+bool JXmlNode::SetAttributeText(const CString& name, const char* value)
+{
+    try
+    {
+        ComPtr<IXMLDOMElement> element;
+        JXmlCheck(Checked()->QueryInterface(kIidXmlDomElement, &element));
+        VARIANT text;
+        ::VariantInit(&text);
+        V_VT(&text) = VT_BSTR;
+        JXmlBstr valueText(value);
+        V_BSTR(&text) = valueText; // borrowed: setAttribute copies it
+        JXmlCheck(element->setAttribute(JXmlBstr(name), text));
+        return true;
+    }
+    catch (const JXmlError&)
+    {
+        return false;
+    }
+}
+
+bool JXmlNode::RemoveAttribute(const CString& name)
+{
+    try
+    {
+        ComPtr<IXMLDOMElement> element;
+        JXmlCheck(Checked()->QueryInterface(kIidXmlDomElement, &element));
+        JXmlCheck(element->removeAttribute(JXmlBstr(name)));
+        return true;
+    }
+    catch (const JXmlError&)
+    {
+        return false;
+    }
+}
+
 JXmlNodeListPtr JXmlNode::GetChildren() const
 {
     try

@@ -50,6 +50,19 @@ public:
     JXmlNodePtr AddChild(const CString& name, const CString& namespaceUri);
     // Removes the node from its parent; the handle keeps the detached node.
     void Remove();
+    // The node's parent and the node that follows it (of any kind, text included); empty
+    // handles when there is none.
+    JXmlNodePtr GetParent() const;
+    JXmlNodePtr GetNextSibling() const;
+    // Puts a detached node back under this one, before `before`, or last when `before` is empty.
+    bool InsertChild(const JXmlNode& child, const JXmlNode& before);
+
+    // The attribute's exact text; false when the element has no such attribute, or on failure.
+    bool FindAttribute(const CString& name, CString& value) const;
+    // Sets the text of an attribute where it stands (a new one is added last).
+    bool SetAttributeText(const CString& name, const char* value);
+    // False on failure; removing an attribute that is not there succeeds.
+    bool RemoveAttribute(const CString& name);
     // All child elements in document order.
     JXmlNodeListPtr GetChildren() const;
 

@@ -3,6 +3,7 @@
 
 #include "AppTestSupport.h"
 #include "app/catalogue/JCatalogue.h"
+#include "app/catalogue/JCatalogueBackup.h"
 #include "app/catalogue/JMemoryLists.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,13 @@ public:
 class CatalogueTest : public ::testing::Test
 {
 protected:
-    CatalogueTest() : catalogue(collections, books, &recent) {}
+    // Backups go to the scratch folder, not to the user's.
+    CatalogueTest()
+        : catalogue(collections, books, &recent),
+          previousBackups(JSetBackupFolder(folder.Path("backups")))
+    {
+    }
+    ~CatalogueTest() override { JSetBackupFolder(previousBackups); }
 
     // Writes the text as catalogue.xml and loads it.
     CString Load(const std::string& xml)
@@ -78,6 +85,7 @@ protected:
     MessageRecorder messages;
     JCatalogue catalogue;
     CString path;
+    CString previousBackups;
 };
 
 // A small catalogue: four books, three collections, one item with no book.

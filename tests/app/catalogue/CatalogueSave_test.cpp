@@ -1,6 +1,7 @@
 #include "CatalogueFixture.h"
 #include "app/xml/JXmlFileReplace.h"
 
+#include <string.h>
 #include <string>
 #include <utility>
 
@@ -19,9 +20,20 @@ enum class FailAt
 FailAt s_failAt;
 bool s_failed;
 
+// The copy kept in the backup folder before the first save is written by the same calls; it
+// is not the write under test.
+bool IsBackupWrite(HANDLE hFile)
+{
+    char szPath[MAX_PATH * 2] = {};
+    const DWORD length = ::GetFinalPathNameByHandleA(hFile, szPath, sizeof(szPath), 0);
+    return length > 0 && length < sizeof(szPath) && strstr(szPath, "\\backups\\") != nullptr;
+}
+
 BOOL WINAPI FailingWrite(HANDLE hFile, LPCVOID pData, DWORD nBytes, LPDWORD pnWritten,
                          LPOVERLAPPED pOverlapped)
 {
+    if (IsBackupWrite(hFile))
+        return ::WriteFile(hFile, pData, nBytes, pnWritten, pOverlapped);
     switch (s_failAt)
     {
     case FailAt::FirstByte:
@@ -44,7 +56,7 @@ BOOL WINAPI FailingWrite(HANDLE hFile, LPCVOID pData, DWORD nBytes, LPDWORD pnWr
 
 BOOL WINAPI FailingFlush(HANDLE hFile)
 {
-    if (s_failAt != FailAt::Flush)
+    if (s_failAt != FailAt::Flush || IsBackupWrite(hFile))
         return ::FlushFileBuffers(hFile);
     s_failed = true;
     ::SetLastError(ERROR_IO_DEVICE);
@@ -54,8 +66,9 @@ BOOL WINAPI FailingFlush(HANDLE hFile)
 // The handle is gone either way, as after a real failed close.
 BOOL WINAPI FailingClose(HANDLE hFile)
 {
+    const bool bBackup = IsBackupWrite(hFile);
     const BOOL bClosed = ::CloseHandle(hFile);
-    if (s_failAt != FailAt::Close)
+    if (s_failAt != FailAt::Close || bBackup)
         return bClosed;
     s_failed = true;
     ::SetLastError(ERROR_IO_DEVICE);

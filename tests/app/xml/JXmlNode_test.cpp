@@ -202,3 +202,35 @@ TEST_F(XmlNodeTest, GetItemOutsideTheListIsAnEmptyHandle)
     EXPECT_TRUE(JXmlNode(children.GetItem(2)).IsNull());
     EXPECT_TRUE(JXmlNode(children.GetItem(-1)).IsNull());
 }
+
+TEST_F(XmlNodeTest, NodesGoBackWhereTheyStoodAndAttributesChangeInPlace)
+{
+    JXmlNode root = Load(R"(<root><a/><!--x--><b/><c first="1" id="007" last=""/></root>)");
+    JXmlNode b(root.FindChild("b", false));
+    JXmlNode next(b.GetNextSibling());
+    EXPECT_TRUE(next.GetName() == "c");
+    EXPECT_TRUE(JXmlNode(b.GetParent()).GetName() == "root");
+    b.Remove();
+    EXPECT_TRUE(JXmlNode(b.GetParent()).IsNull());
+    ASSERT_TRUE(root.InsertChild(b, next));
+    JXmlNode a(root.FindChild("a", false));
+    a.Remove();
+    ASSERT_TRUE(root.InsertChild(a, JXmlNode())) << "an empty handle appends";
+    EXPECT_EQ((std::vector<CString>{"b", "c", "a"}), Names(JXmlNodeList(root.GetChildren())));
+
+    JXmlNode c(root.FindChild("c", false));
+    CString value = "unchanged";
+    EXPECT_FALSE(c.FindAttribute("missing", value));
+    EXPECT_TRUE(c.FindAttribute("last", value));
+    EXPECT_TRUE(value.IsEmpty()) << "present and empty is not missing";
+    EXPECT_TRUE(c.FindAttribute("id", value));
+    EXPECT_STREQ("007", (LPCSTR)value);
+    EXPECT_TRUE(c.SetAttributeText("id", "8"));
+    EXPECT_TRUE(c.RemoveAttribute("first"));
+    EXPECT_TRUE(c.RemoveAttribute("first")) << "removing what is not there succeeds";
+    EXPECT_TRUE(c.SetAttributeText("added", "z"));
+    EXPECT_NE(-1, SavedText().Find(R"(<root><!--x--><b/><c id="8" last="" added="z"/><a/></root>)"))
+        << (LPCSTR)SavedText();
+    EXPECT_FALSE(JXmlNode().InsertChild(a, JXmlNode()));
+    EXPECT_FALSE(JXmlNode().FindAttribute("id", value));
+}
