@@ -15,6 +15,7 @@
 #define ID_EDIT_CUT 0xE123
 #define ID_EDIT_PASTE 0xE125
 #define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_REDO 0xE12C
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
 #define ID_NEXT_PANE 0xE150

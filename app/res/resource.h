@@ -10,12 +10,14 @@
 #define IDD_SHELVIX_FORM 130
 #define IDD_COLLECTION_ADD 131
 #define IDD_BOOKS_ADD 132
+#define IDD_COLLECTION_RENAME 133
 
 // Controls
 #define IDC_COLLECTIONS 1000
 #define IDC_BOOKS 1001
 #define IDC_COLLECTION_NAME 1002
 #define IDC_BOOKS_OFFERED 1003
+#define IDC_BOOKS_FILTER 1004
 
 // Toolbar strips: 16-pixel images, the same greyed, 24-pixel images, the same greyed
 #define IDB_TOOLBAR16 1037
@@ -31,3 +33,4 @@
 #define ID_FILE_MRU_FIRST 32781
 #define ID_FILE_MRU_LAST 32790
 #define ID_VIEW_CUSTOMIZE 32791
+#define ID_COLLECTION_RENAME 32792
