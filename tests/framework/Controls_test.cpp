@@ -256,48 +256,6 @@ TEST(StatusBar, MessagePaneAndKeyIndicators)
     frame.DestroyWindow();
 }
 
-namespace
-{
-// Answers the common dialog that the thread opens next: sets the file name, then OK or Cancel.
-struct CCommonDialogAnswer
-{
-    static inline std::string s_fileName;
-    static inline int s_nButton = IDOK;
-    static inline bool s_bAnswered = false;
-
-    static BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
-    {
-        char className[16] = "";
-        ::GetClassNameA(hWnd, className, sizeof(className));
-        if (strcmp(className, "#32770") != 0 || !::IsWindowVisible(hWnd))
-            return TRUE;
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR nTimer, DWORD)
-    {
-        HWND hDlg = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&hDlg));
-        if (!hDlg)
-            return;
-        ::KillTimer(nullptr, nTimer);
-        if (!s_fileName.empty())
-            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, cmb13,
-                           reinterpret_cast<LPARAM>(s_fileName.c_str()));
-        s_bAnswered = true;
-        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(s_nButton, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, s_nButton)));
-    }
-    static void Arm(const char* fileName, int nButton)
-    {
-        s_fileName = fileName;
-        s_nButton = nButton;
-        s_bAnswered = false;
-        ::SetTimer(nullptr, 0, 50, &Tick);
-    }
-};
-} // namespace
-
 TEST(CommonDialogs, FileOpenReturnsThePathTheUserChose)
 {
     char windowsDir[MAX_PATH] = "";

@@ -5,3 +5,6 @@
 #define IDS_QVT_INVALID_FIELD 1
 #define IDS_QVT_INVALID_UINT 2
 #define IDS_QVT_INVALID_FLOAT 3
+
+// Bitmaps
+#define IDB_QVT_COLORFMT 202 // 16 x 16, 24 bits per pixel: the colour format of swatches
