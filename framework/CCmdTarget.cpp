@@ -69,8 +69,8 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 pEntry->pfn(this, call);
                 return !pCmdUI->m_bContinueRouting;
             }
-            pEntry->pfn(this, call);
-            return TRUE;
+            // Handlers of the _EX entries answer whether they took the command.
+            return pEntry->pfn(this, call) != 0;
         }
     }
     return FALSE;

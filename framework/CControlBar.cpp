@@ -62,8 +62,12 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     if (!(GetStyle() & WS_VISIBLE))
         return 0;
     CWnd* pOwner = GetOwner();
-    if (CWnd* pTarget = CWnd::FromHandlePermanent(pOwner ? pOwner->m_hWnd : nullptr))
-        OnUpdateCmdUI(pTarget, static_cast<BOOL>(wParam));
+    CWnd* pTarget = CWnd::FromHandlePermanent(pOwner ? pOwner->m_hWnd : nullptr);
+    CFrameWnd* pFrame = pTarget && pTarget->IsKindOf(RUNTIME_CLASS(CFrameWnd))
+                            ? static_cast<CFrameWnd*>(pTarget)
+                            : GetParentFrame();
+    if (pFrame)
+        OnUpdateCmdUI(pFrame, static_cast<BOOL>(wParam));
     return 0;
 }
 

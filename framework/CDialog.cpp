@@ -182,6 +182,16 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    // A child dialog is a form inside a frame. IsDialogMessage takes every key its controls
+    // get, so the frames translate their accelerators first.
+    if ((GetStyle() & WS_CHILD) && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    {
+        for (CFrameWnd* pFrame = GetParentFrame(); pFrame; pFrame = pFrame->GetParentFrame())
+        {
+            if (pFrame->PreTranslateMessage(pMsg))
+                return TRUE;
+        }
+    }
     // Tab, arrows, Enter and Esc for the dialog and its controls.
     return PreTranslateInput(pMsg);
 }

@@ -60,13 +60,10 @@ int KeyOfIndicator(UINT nID)
 CString PromptOf(UINT nID)
 {
     CString text;
+    CString prompt;
     if (nID != 0 && text.LoadString(nID))
-    {
-        const int nBreak = text.Find('\n');
-        if (nBreak >= 0)
-            text = text.Left(nBreak);
-    }
-    return text;
+        AfxExtractSubString(prompt, text, 0);
+    return prompt;
 }
 } // namespace
 
@@ -232,7 +229,7 @@ CSize CStatusBar::CalcFixedLayout(BOOL, BOOL)
     return CSize(32767, cy);
 }
 
-void CStatusBar::OnUpdateCmdUI(CWnd* pTarget, BOOL)
+void CStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
 {
     CStatusCmdUI state;
     state.m_pOther = this;

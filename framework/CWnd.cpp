@@ -250,6 +250,43 @@ CWnd* CWnd::GetTopLevelParent() const
     return FromHandle(hWnd);
 }
 
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (HWND hWnd = ::GetParent(GetSafeHwnd()); hWnd; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            return static_cast<CFrameWnd*>(pWnd);
+    }
+    return nullptr;
+}
+
+namespace
+{
+HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
+{
+    HWND hWndChild = ::GetDlgItem(hWnd, nID);
+    if (hWndChild && (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild)))
+        return hWndChild;
+    for (hWndChild = ::GetTopWindow(hWnd); hWndChild;
+         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+    {
+        if (HWND hWndFound = FindDescendant(hWndChild, nID, bOnlyPerm))
+            return hWndFound;
+    }
+    return nullptr;
+}
+} // namespace
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    // A null window would search the desktop's windows.
+    HWND hWndFound = GetSafeHwnd() ? FindDescendant(m_hWnd, nID, bOnlyPerm) : nullptr;
+    if (!hWndFound)
+        return nullptr;
+    return bOnlyPerm ? FromHandlePermanent(hWndFound) : FromHandle(hWndFound);
+}
+
 void CWnd::GetWindowText(CString& rString) const
 {
     const int nLength = ::GetWindowTextLengthA(m_hWnd);

@@ -2,6 +2,16 @@
 
 namespace
 {
+// A control's notification goes to the control's own object first, wherever the control sits
+// (a toolbar in a rebar notifies the frame directly).
+BOOL ReflectToControl(HWND hWndCtrl, HWND hWndReceiver, UINT message, WPARAM wParam, LPARAM lParam,
+                      LRESULT* pResult)
+{
+    CWnd* pCtrl = CWnd::FromHandlePermanent(hWndCtrl);
+    return pCtrl && hWndCtrl != hWndReceiver &&
+           pCtrl->OnChildNotify(message, wParam, lParam, pResult);
+}
+
 // Answers the update query that OnCommand makes before carrying out a menu or accelerator
 // command: a command whose update handler disables it is not carried out.
 class CTestCmdUI : public CCmdUI
@@ -250,20 +260,29 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     {
         if (AfxGetThreadState().hLockoutNotifyWindow == m_hWnd)
             return TRUE; // UpdateData is changing the controls
+        if (ReflectToControl(hWndCtrl, m_hWnd, WM_COMMAND, wParam, lParam, nullptr))
+            return TRUE;
         if (nID == 0)
             return FALSE;
     }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
 }
 
-BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
     if (AfxGetThreadState().hLockoutNotifyWindow == m_hWnd)
         return TRUE;
+    if (ReflectToControl(pNMHDR->hwndFrom, m_hWnd, WM_NOTIFY, wParam, lParam, pResult))
+        return TRUE;
     AFX_NOTIFY notify = {pResult, pNMHDR};
     return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom),
                     static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, nullptr);
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
 }
 
 // Messages on their way to being dispatched
@@ -458,6 +477,11 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
     Default();
 }
 
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT)
+{
+    Default();
+}
+
 void CWnd::OnActivate(UINT, CWnd*, BOOL)
 {
     Default();
@@ -509,6 +533,11 @@ UINT CWnd::OnGetDlgCode()
 }
 
 void CWnd::OnSysColorChange()
+{
+    Default();
+}
+
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
 {
     Default();
 }

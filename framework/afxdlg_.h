@@ -43,6 +43,8 @@ public:
     virtual void OnOK();
     virtual void OnCancel();
 
+    // Dialog keys through IsDialogMessage; a child dialog (a form in a frame) lets its parent
+    // frames translate their accelerators first
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // The dialog's own map, then for commands its owner's routing, then the application
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

@@ -47,15 +47,16 @@ public:
 
     // The size the bar wants: its height for a horizontal bar (the width is the frame's)
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) = 0;
-    // Updates the bar's items through pTarget's command routing
-    virtual void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    // Updates the bar's items through the frame's command routing
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
 
 protected:
     CControlBar() = default;
 
     // WM_SIZEPARENT: takes a strip of the frame's free rectangle at the bar's edge
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
-    // WM_IDLEUPDATECMDUI: OnUpdateCmdUI with the owner (the frame) as target, when visible
+    // WM_IDLEUPDATECMDUI: OnUpdateCmdUI with the owner as target when it is a frame, else the
+    // nearest parent frame (a bar inside a rebar), when the bar is visible
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 
     DWORD m_dwStyle = 0;
@@ -92,7 +93,7 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // Indicator panes whose command no handler enables follow their key (Caps Lock, Num Lock,
     // Scroll Lock): the pane shows its text while the key is on
-    void OnUpdateCmdUI(CWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
     struct Pane

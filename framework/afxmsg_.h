@@ -1,7 +1,8 @@
 // Types: AFX_MSGCALL, AFX_MSGMAP_ENTRY, AFX_MSGMAP
-// Macros: DECLARE_MESSAGE_MAP, BEGIN_MESSAGE_MAP, END_MESSAGE_MAP and the entry macros
-//         (ON_WM_*, ON_COMMAND, ON_COMMAND_RANGE, ON_UPDATE_COMMAND_UI[_RANGE], ON_NOTIFY[_RANGE],
-//         ON_CONTROL, ON_BN_CLICKED, ON_EN_CHANGE, ON_LBN_SELCHANGE, ON_CBN_SELCHANGE, ON_MESSAGE)
+// Macros: DECLARE_MESSAGE_MAP, BEGIN_MESSAGE_MAP, BEGIN_TEMPLATE_MESSAGE_MAP, END_MESSAGE_MAP and
+//         the entry macros (ON_WM_*, ON_COMMAND, ON_COMMAND_EX, ON_COMMAND_RANGE,
+//         ON_UPDATE_COMMAND_UI[_RANGE], ON_NOTIFY[_RANGE], ON_NOTIFY_EX_RANGE, ON_CONTROL,
+//         ON_BN_CLICKED, ON_EN_CHANGE, ON_LBN_SELCHANGE, ON_CBN_SELCHANGE, ON_MESSAGE)
 // Included by afxwin.h.
 //
 // Each entry carries a small function that unpacks the message's parameters and calls the
@@ -68,6 +69,20 @@ protected:                                                                      
     const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                         \
     {                                                                                              \
         using ThisClass [[maybe_unused]] = theClass;                                               \
+        using TheBaseClass = baseClass;                                                            \
+        static const AFX_MSGMAP_ENTRY _messageEntries[] = {
+
+// The map of a class template: BEGIN_TEMPLATE_MESSAGE_MAP(CBarFrame, TBase, TBase) for
+// template <class TBase> class CBarFrame : public TBase.
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, type_name, baseClass)                                 \
+    template <typename type_name> const AFX_MSGMAP* theClass<type_name>::GetMessageMap() const     \
+    {                                                                                              \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
+    template <typename type_name>                                                                  \
+    const AFX_MSGMAP* PASCAL theClass<type_name>::GetThisMessageMap()                              \
+    {                                                                                              \
+        using ThisClass [[maybe_unused]] = theClass<type_name>;                                    \
         using TheBaseClass = baseClass;                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
@@ -154,6 +169,12 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_DRAWITEM, pThis->OnDrawItem(static_cast<int>(call.wParam),                    \
                                                  reinterpret_cast<LPDRAWITEMSTRUCT>(call.lParam)); \
                   return TRUE;)
+// afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
+#define ON_WM_MEASUREITEM()                                                                        \
+    AFX_MSG_ENTRY(WM_MEASUREITEM,                                                                  \
+                  pThis->OnMeasureItem(static_cast<int>(call.wParam),                              \
+                                       reinterpret_cast<LPMEASUREITEMSTRUCT>(call.lParam));        \
+                  return TRUE;)
 // afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 #define ON_WM_ACTIVATE()                                                                           \
     AFX_MSG_ENTRY(WM_ACTIVATE,                                                                     \
@@ -214,6 +235,12 @@ protected:                                                                      
                   pThis->OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(call.wParam)),  \
                                          LOWORD(call.lParam), HIWORD(call.lParam));                \
                   return 0;)
+// afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+//   (nFlags 0xFFFF with a null menu: the menu closed)
+#define ON_WM_MENUSELECT()                                                                         \
+    AFX_MSG_ENTRY(WM_MENUSELECT, pThis->OnMenuSelect(LOWORD(call.wParam), HIWORD(call.wParam),     \
+                                                     reinterpret_cast<HMENU>(call.lParam));        \
+                  return 0;)
 // afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 #define ON_WM_NCCALCSIZE()                                                                         \
     AFX_MSG_ENTRY(WM_NCCALCSIZE,                                                                   \
@@ -251,6 +278,13 @@ protected:                                                                      
     {                                                                                              \
         WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id),                      \
             AFX_MSG_HANDLER((pThis->*(memberFxn))(); return TRUE;)                                 \
+    }                                                                                              \
+    ,
+// A command whose handler may decline it: afx_msg BOOL OnXxx(UINT nID); FALSE routes it on
+#define ON_COMMAND_EX(id, memberFxn)                                                               \
+    {                                                                                              \
+        WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id),                      \
+            AFX_MSG_HANDLER(return (pThis->*(memberFxn))(call.nID);)                               \
     }                                                                                              \
     ,
 // A range of commands: afx_msg void OnXxx(UINT nID)
@@ -300,5 +334,16 @@ protected:                                                                      
             AFX_MSG_HANDLER(AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(call.pExtra);           \
                             (pThis->*(memberFxn))(call.nID, pNotify->pNMHDR, pNotify->pResult);    \
                             return TRUE;)                                                          \
+    }                                                                                              \
+    ,
+// A range of controls whose handler may decline the notification:
+// afx_msg BOOL OnXxx(UINT id, NMHDR* pNotifyStruct, LRESULT* pResult); FALSE routes it on
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn)                                     \
+    {                                                                                              \
+        WM_NOTIFY, static_cast<WORD>(static_cast<int>(wNotifyCode)), static_cast<UINT>(id),        \
+            static_cast<UINT>(idLast),                                                             \
+            AFX_MSG_HANDLER(                                                                       \
+                AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(call.pExtra);                       \
+                return (pThis->*(memberFxn))(call.nID, pNotify->pNMHDR, pNotify->pResult);)        \
     }                                                                                              \
     ,

@@ -30,6 +30,7 @@
 // Child window ids of a frame
 #define AFX_IDW_TOOLBAR 0xE800
 #define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_REBAR 0xE804
 #define AFX_IDW_PANE_FIRST 0xE900
 
 // Strings the program provides

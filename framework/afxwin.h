@@ -1,11 +1,11 @@
 // Functions: AfxGetResourceHandle, AfxSetResourceHandle, AfxGetInstanceHandle,
 //            AfxFindResourceHandle, AfxFindStringResourceHandle, AfxInitExtensionModule,
 //            AfxTermExtensionModule, AfxGetAppName, AfxMessageBox, AfxSetMessageBoxHandler,
-//            and those of afxapp_.h
+//            AfxExtractSubString and those of afxapp_.h
 // Classes: AFX_EXTENSION_MODULE, CDynLinkLibrary, and through the headers below the GDI classes
 //          of afxgdi.h, CCmdTarget, CCmdUI, CMenu, CWnd, CPaintDC, CClientDC, CWindowDC,
-//          CDialog, CDataExchange, CButton, CEdit, CListBox, CComboBox, CScrollBar, CWinThread,
-//          CWinApp
+//          CDialog, CDataExchange, CButton, CEdit, CListBox, CComboBox, CScrollBar, CFrameWnd,
+//          CView, CWinThread, CWinApp
 // The framework's window layer.
 #pragma once
 
@@ -70,4 +70,5 @@ AFX_FRAMEWORK_API int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nID
 #include "afxwindc_.h"
 #include "afxdlg_.h"
 #include "afxctl_.h"
+#include "afxframe_.h"
 #include "afxapp_.h"

@@ -6,6 +6,7 @@
 #include "afxmenu_.h"
 
 class CDataExchange;
+class CFrameWnd;
 class CScrollBar;
 struct CCreateContext;
 
@@ -87,6 +88,11 @@ public:
     // The owner of a pop-up window, else the parent
     CWnd* GetOwner() const;
     CWnd* GetTopLevelParent() const;
+    // The nearest frame window among the parents, null when there is none
+    CFrameWnd* GetParentFrame() const;
+    // A child, grandchild... with the id: a direct child first, then depth first; with
+    // bOnlyPerm only windows that have a permanent object. Null when there is none.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
@@ -255,6 +261,10 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A notification (WM_NOTIFY, or WM_COMMAND from a control, then pResult is null) that this
+    // window sent to its parent or notify window, offered to this window's object before the
+    // receiver routes it; TRUE when this window took it. The default takes nothing.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     // Walks from the message's window up to hWndStop, giving each permanent object its
     // PreTranslateMessage; TRUE when one of them took the message
@@ -285,6 +295,7 @@ protected:
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -298,6 +309,7 @@ protected:
     afx_msg void OnSysColorChange();
     // Default handling, then UpdateMenuCmdUI for the popup (not for the system menu)
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

@@ -182,7 +182,7 @@ TEST(ScrollBar, CreateAndScrollInfo)
 namespace
 {
 // A frame's part in the status bar's idle update: enable rules for two indicators.
-class CStatusOwner : public CWnd
+class CStatusOwner : public CFrameWnd
 {
 protected:
     afx_msg void OnUpdateCaps(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -190,7 +190,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CStatusOwner, CWnd)
+BEGIN_MESSAGE_MAP(CStatusOwner, CFrameWnd)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, &CStatusOwner::OnUpdateCaps)
 ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, &CStatusOwner::OnUpdateNum)
 END_MESSAGE_MAP()
@@ -205,7 +205,8 @@ CString ShownText(const CStatusBar& bar, int nPane)
 
 TEST(StatusBar, MessagePaneAndKeyIndicators)
 {
-    CStatusOwner frame;
+    // A frame deletes itself with its window.
+    CStatusOwner& frame = *new CStatusOwner;
     ASSERT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), "Frame", WS_POPUP | WS_THICKFRAME, 0, 0,
                                400, 300, nullptr, nullptr));
     CWnd view;

@@ -4,14 +4,21 @@
 
 #include "toolkit/QvToolsApi.h"
 
+class CImageList;
 class QvoTreeModel;
 
-// An owner-drawn, virtual tree. It keeps only the shape of the tree (child counts, expanded
-// nodes, the selection) and asks its owner, a JTreeParent, for everything else when it needs
-// it. Items are named by their path of sibling indices from the root level, never by handles.
-// The shape and its line arithmetic live in a QvoTreeModel that the tree owns, so that they
-// work the same with or without a window; without one nothing is drawn or scrolled.
-class QVTOOLS_API QvoTreeWnd
+// An owner-drawn, virtual tree window of the class "QVTREE". It keeps only the shape of the
+// tree (child counts, expanded nodes, the selection) and asks its owner, a JTreeParent, for
+// everything else when it needs it, for the visible lines only. Items are named by their path
+// of sibling indices from the root level, never by handles. The shape and its line arithmetic
+// live in a QvoTreeModel that the tree owns, so that they work the same with or without a
+// window; without one nothing is drawn or scrolled.
+//
+// Layout of a line k (L high, at 2 + k * L): the item's button (11 x 11) at 25 * depth + 7,
+// dotted lines to its parent and siblings, its image and its label from 25 * (depth + 1).
+// A click on a label selects the item and tells the owner; a click on a button expands or
+// collapses the item.
+class QVTOOLS_API QvoTreeWnd : public CWnd
 {
 public:
     // An item named by its sibling index on each level, element 0 at the root level. A plain
@@ -119,6 +126,15 @@ public:
     // Deletes the index array of path, if any, and sets its pointer to null.
     static void FreeItemPath(CoItemPath& path);
 
+    // Registers the window class "QVTREE" of the module; nonzero on success. The library does
+    // it itself when it is loaded, so that dialog templates may hold "QVTREE" controls. Such a
+    // control makes its own tree object on its first message and deletes it when it is
+    // destroyed; a tree object made by the program is never deleted by its window.
+    static BOOL RegisterWndClass(HINSTANCE hInstance);
+    // The tree object of a window of this process (WM_USER asks for it); null when the window
+    // is no tree.
+    static QvoTreeWnd* GetQvoTreeWnd(CWnd* pWnd);
+
     // Operations
     void SetParent(JTreeParent* pParent);
     void SetNumRootItems(int n);
@@ -138,6 +154,38 @@ public:
     void TracePrintTree(const CString& strPrefix) const;
     void TracePrintNode(const CString& strPrefix, JNode* pNode) const;
     void Test();
+
+    // Images drawn before the labels (16 pixels wide, as the layout takes them), null for none.
+    // The list must outlive the tree; the line height follows it at the next DataValid.
+    void SetImageList(CImageList* pImageList);
+    // Kept for the owner; no drawing depends on it.
+    void SetDragRefreshDelay(int iDelay);
+
+    // Overridables
+    // Deletes the object only when the class's own window procedure made it.
+    void PostNcDestroy() override;
+
+protected:
+    // afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // afx_msg void OnSize(UINT nType, int cx, int cy)
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    // afx_msg void OnPaint()
+    afx_msg void OnPaint();
+    // afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    // afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    // afx_msg void OnLButtonUp(UINT nFlags, CPoint point)
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    // afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point)
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // afx_msg void OnTimer(UINT_PTR nIDEvent)
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    // afx_msg LRESULT OnInit(WPARAM wParam, LPARAM lParam)  (WM_USER: *(QvoTreeWnd**)wParam = this)
+    afx_msg LRESULT OnInit(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     struct JTreeData;
@@ -217,6 +265,12 @@ public:
     int GetNumVisibleLines() const { return m_iLinesPerPage; }
     void SetNumVisibleLines(int iLines) { m_iLinesPerPage = iLines < 0 ? 0 : iLines; }
     void SetFirstVisibleLine(int iLine);
+    // Sets the top line and clamps it without telling the view (a window scrolling itself).
+    void ScrollTo(int iLine)
+    {
+        m_iTopLine = iLine;
+        CheckTopLine();
+    }
     // Pulls the top line back so that the last page is filled, and never above line 0.
     void CheckTopLine();
 

@@ -1,5 +1,6 @@
-// A tree owner for the tests: serves child counts from a table and item texts made from the
-// path, and records what the tree asked.
+// A tree owner for the tests: serves child counts from a table, item texts made from the path
+// and images from a table, and records what the tree asked and which items it reported
+// selected.
 #pragma once
 
 #include "toolkit/tree/QvTree.h"
@@ -40,8 +41,23 @@ public:
     // tree while it is asked.
     std::function<void()> m_onExpanding;
 
+    // Images by path; paths not listed get m_nDefaultImage.
+    std::map<IntPath, int> m_images;
+    int m_nDefaultImage = -1;
+    // Appended to every item's text.
+    std::string m_suffix;
+    // Whether JTPGetItem tells the child count (else has-children stays -1, not told).
+    bool m_bTellChildren = true;
+
     std::vector<IntPath> m_expanded;
     std::vector<IntPath> m_got;
+    struct Selected
+    {
+        IntPath path;
+        bool bDblClk;
+        bool bUser;
+    };
+    std::vector<Selected> m_selected;
 
     int CountOf(const IntPath& path) const
     {
@@ -62,9 +78,19 @@ public:
     {
         IntPath path = ToVector(item.m_path);
         m_got.push_back(path);
-        item.m_strText = ("Item " + PathText(path)).c_str();
-        item.m_iHasChildren = CountOf(path);
+        item.m_strText = TextOf(path).c_str();
+        auto image = m_images.find(path);
+        item.m_iImage = image == m_images.end() ? m_nDefaultImage : image->second;
+        if (m_bTellChildren)
+            item.m_iHasChildren = CountOf(path);
     }
+
+    void JTPItemSelected(QvoTreeWnd::CoItemSelected& selected) override
+    {
+        m_selected.push_back({ToVector(selected.m_path), selected.m_bDblClk, selected.m_bUser});
+    }
+
+    std::string TextOf(const IntPath& path) const { return "Item " + PathText(path) + m_suffix; }
 };
 
 // A window side for the model that records what it was told.

@@ -1,0 +1,6 @@
+#include "QvFTools.h"
+
+HMENU QvFMenuBar::GetMenu() const
+{
+    return ::IsWindow(m_hWndFrame) ? ::GetMenu(m_hWndFrame) : nullptr;
+}
