@@ -8,3 +8,7 @@
 
 // Bitmaps
 #define IDB_QVT_COLORFMT 202 // 16 x 16, 24 bits per pixel: the colour format of swatches
+
+// The thread progress dialog
+#define IDD_QVT_THREAD_PROGRESS 201
+#define IDC_QVT_PROGRESS 1001 // owner-drawn percentage bar
