@@ -87,6 +87,10 @@ void QvTDlgThreadProgress::SetPercent(double fraction)
         QvTSingleLock lock(*m_pLock);
         m_dFraction = fraction;
     }
+    // Before the dialog has a window the first paint shows the value. A null window would post
+    // to the calling thread's own queue.
+    if (!m_hWndNotify)
+        return;
     // One progress message waits at a time: the queue cannot fill up and lose the message
     // that ends the dialog.
     if (!m_bProgressPosted.exchange(true) && !::PostMessageA(m_hWndNotify, WM_QVT_PROGRESS, 0, 0))

@@ -146,6 +146,17 @@ TEST(QvTDlgThreadProgress, WorkThatReturnsAtOnceEndsWithOK)
     EXPECT_EQ(nullptr, dialog.m_hWnd);
 }
 
+TEST(QvTDlgThreadProgress, SetPercentBeforeTheDialogRunsPostsNothing)
+{
+    TestWork work;
+    QvTDlgThreadProgress dialog("Copying", work);
+    dialog.SetPercent(0.3);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_APP, WM_APP + 2, PM_REMOVE))
+        << "nothing lands in the caller's own queue";
+    EXPECT_EQ(0, work.m_nRuns.load());
+}
+
 TEST(QvTDlgThreadProgress, ShowsTheTitleAndTheTemplateOfTheLibrary)
 {
     Event release;
