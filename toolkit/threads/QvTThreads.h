@@ -1,11 +1,15 @@
-// Classes: QvTCriticalSection, QvTSingleLock, QvTHResTimeStamp, QvTDuration, QvTSetLocale
-// Locks, high-resolution time stamps with their durations, and a scoped C runtime locale.
+// Classes: QvTCriticalSection, QvTSingleLock, QvTHResTimeStamp, QvTDuration, QvTSetLocale,
+//          QvTDlgThreadProgress
+// Locks, high-resolution time stamps with their durations, a scoped C runtime locale, and a
+// progress dialog that runs work on a worker thread.
 #pragma once
 
 #include "toolkit/QvToolsApi.h"
 
 #include <afxmt.h>
 #include <locale.h>
+
+#include <atomic>
 
 class QVTOOLS_API QvTCriticalSection : public CCriticalSection
 {
@@ -77,4 +81,70 @@ private:
     int m_nCategory;
     // Empty when the category was not one the C runtime knows: there is nothing to restore.
     CString m_strSaved;
+};
+
+// A modal dialog with a percentage bar and a Cancel button that runs one piece of work on a
+// worker thread. DoModal returns IDOK when the work returned, IDCANCEL when it returned after
+// the user pressed Cancel (or Escape), and -1 when the dialog or the thread could not be
+// started (the work then did not run). Enter does nothing: only the end of the work closes it.
+class QVTOOLS_API QvTDlgThreadProgress : public CDialog
+{
+    DECLARE_DYNAMIC(QvTDlgThreadProgress)
+
+public:
+    // The caller's work, run on the worker thread. It reports with SetPercent and should
+    // return soon after m_bCancel becomes true; it must not touch the dialog's windows.
+    class JThreadExecute
+    {
+    public:
+        virtual void Execute(QvTDlgThreadProgress& dialog) = 0;
+
+    protected:
+        ~JThreadExecute() = default;
+    };
+
+    QvTDlgThreadProgress(const char* title, JThreadExecute& work, CWnd* pParent = nullptr);
+    // Waits for a worker that is still running (setting m_bCancel first), so that the work
+    // never outlives the dialog it reports to.
+    virtual ~QvTDlgThreadProgress();
+    QvTDlgThreadProgress(const QvTDlgThreadProgress&) = delete;
+    QvTDlgThreadProgress& operator=(const QvTDlgThreadProgress&) = delete;
+
+    // From the worker: fraction 0.0 to 1.0 (1.0 shows 100.0%); values outside show as the
+    // nearer end. The bar is repainted with the latest value; calls that come faster than the
+    // dialog repaints share one repaint, so the message queue never fills.
+    void SetPercent(double fraction);
+
+    // Set by Cancel and Escape; read by the work.
+    std::atomic<bool> m_bCancel;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    // afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    // afx_msg LRESULT OnProgress(WPARAM, LPARAM)
+    afx_msg LRESULT OnProgress(WPARAM wParam, LPARAM lParam);
+    // afx_msg LRESULT OnThreadDone(WPARAM, LPARAM)
+    afx_msg LRESULT OnThreadDone(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static unsigned __stdcall ThreadExecute(void* pDialog);
+    void DrawBar(CDC& dc, const CRect& item);
+    void JoinThread();
+
+    CString m_strTitle;
+    double m_dFraction;
+    QvTCriticalSection* m_pLock;
+    JThreadExecute* m_pWork;
+    CButton m_progressBar;
+    HANDLE m_hThread;
+    // The window the worker posts to, fixed before the thread starts.
+    HWND m_hWndNotify;
+    std::atomic<bool> m_bProgressPosted;
 };
