@@ -1,5 +1,6 @@
 #include "app/shell/JDlgBooksAdd.h"
 
+#include "app/catalogue/JTextFold.h"
 #include "app/res/resource.h"
 #include "app/shell/JDlgMain.h"
 #include "app/shell/JMainFormHost.h"
@@ -49,6 +50,8 @@ ON_MESSAGE(WM_HEADERCLICKDONE, &JDlgBooksAdd::OnHeaderClickDone)
 // afx_msg void OnGetDispInfoA(NMHDR* pNMHDR, LRESULT* pResult)
 ON_NOTIFY(LVN_GETDISPINFOA, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnGetDispInfoA)
 ON_NOTIFY(LVN_GETDISPINFOW, IDC_BOOKS_OFFERED, &JDlgBooksAdd::OnGetDispInfoW)
+// afx_msg void OnFilterChange()
+ON_EN_CHANGE(IDC_BOOKS_FILTER, &JDlgBooksAdd::OnFilterChange)
 END_MESSAGE_MAP()
 
 JDlgBooksAdd::JDlgBooksAdd() : QvTDlgGlue(IDD_BOOKS_ADD, nullptr)
@@ -72,6 +75,8 @@ BOOL JDlgBooksAdd::OnInitDialog()
     m_lvList.InsertColumn(2, "Date", LVCFMT_LEFT, 160);
 
     CWnd* pAdd = GetDlgItem(IDOK);
+    if (CWnd* pFilter = GetDlgItem(IDC_BOOKS_FILTER))
+        m_glue.AttachRight(*pFilter, 1);
     m_glue.AttachGrow(m_lvList);
     if (pAdd)
     {
@@ -105,7 +110,7 @@ bool JDlgBooksAdd::CompareBooks(const JBook& a, const JBook& b) const
 
 void JDlgBooksAdd::FillList()
 {
-    m_offered.clear();
+    JBookList candidates;
     if (JDlgMain* pMain = MainForm())
     {
         // Books are told apart by id alone.
@@ -114,15 +119,79 @@ void JDlgBooksAdd::FillList()
             held.insert(book.m_nId);
         for (const JBook& book : pMain->m_books)
             if (held.find(book.m_nId) == held.end())
-                m_offered.push_back(book);
+                candidates.push_back(book);
     }
-    std::sort(m_offered.begin(), m_offered.end(),
+    std::sort(candidates.begin(), candidates.end(),
               [this](const JBook& a, const JBook& b) { return CompareBooks(a, b); });
 
+    m_candidates.clear();
+    m_candidates.reserve(candidates.size());
+    for (JBook& book : candidates)
+    {
+        Candidate candidate;
+        candidate.m_foldedTitle = JFoldCase(book.m_strTitle);
+        candidate.m_foldedAuthor = JFoldCase(book.m_strAuthor);
+        candidate.m_book = std::move(book);
+        m_candidates.push_back(std::move(candidate));
+    }
+    m_shown.clear();
+    if (m_lvList.GetSafeHwnd())
+        m_lvList.DeleteAllItems(); // no row selected afterwards
+    ShowFiltered();
+}
+
+void JDlgBooksAdd::SetFilter(const CString& text)
+{
+    KeepChoices();
+    m_foldedFilter = JFoldCase(text);
+    ShowFiltered();
+}
+
+void JDlgBooksAdd::OnFilterChange()
+{
+    CString text;
+    if (CWnd* pFilter = GetDlgItem(IDC_BOOKS_FILTER))
+        pFilter->GetWindowText(text);
+    SetFilter(text);
+}
+
+void JDlgBooksAdd::KeepChoices()
+{
     if (!m_lvList.GetSafeHwnd())
         return;
-    m_lvList.DeleteAllItems(); // no row selected afterwards
-    m_lvList.SendMessage(LVM_SETITEMCOUNT, m_offered.size(), 0);
+    for (size_t candidate : m_shown)
+        m_candidates[candidate].m_bChosen = false;
+    for (int row = m_lvList.GetNextItem(-1, LVNI_SELECTED);
+         row >= 0 && row < static_cast<int>(m_shown.size());
+         row = m_lvList.GetNextItem(row, LVNI_SELECTED))
+        m_candidates[m_shown[static_cast<size_t>(row)]].m_bChosen = true;
+}
+
+void JDlgBooksAdd::ShowFiltered()
+{
+    m_shown.clear();
+    m_offered.clear();
+    for (size_t i = 0; i < m_candidates.size(); ++i)
+    {
+        const Candidate& candidate = m_candidates[i];
+        if (JBookMatches(candidate.m_foldedTitle, candidate.m_foldedAuthor, m_foldedFilter))
+        {
+            m_shown.push_back(i);
+            m_offered.push_back(candidate.m_book);
+        }
+    }
+    if (!m_lvList.GetSafeHwnd())
+        return;
+    // The selection of a virtual list is by row: cleared, then set again on the chosen rows.
+    m_lvList.SetRedraw(FALSE);
+    m_lvList.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_lvList.SendMessage(LVM_SETITEMCOUNT, m_offered.size(), LVSICF_NOSCROLL);
+    for (size_t row = 0; row < m_shown.size(); ++row)
+    {
+        if (m_candidates[m_shown[row]].m_bChosen)
+            m_lvList.SetItemState(static_cast<int>(row), LVIS_SELECTED, LVIS_SELECTED);
+    }
+    m_lvList.SetRedraw(TRUE);
     m_lvList.Invalidate();
 }
 
@@ -200,12 +269,13 @@ void JDlgBooksAdd::OnOK()
     JDlgMain* pMain = MainForm();
     if (!pMain)
         return;
+    // The chosen books in the order shown, those the filter hides included.
+    KeepChoices();
     JBookList chosen;
-    for (int row = m_lvList.GetNextItem(-1, LVNI_SELECTED); row >= 0;
-         row = m_lvList.GetNextItem(row, LVNI_SELECTED))
+    for (const Candidate& candidate : m_candidates)
     {
-        if (row < static_cast<int>(m_offered.size()))
-            chosen.push_back(m_offered[static_cast<size_t>(row)]);
+        if (candidate.m_bChosen)
+            chosen.push_back(candidate.m_book);
     }
     pMain->AddBooks(chosen);
     FillList();

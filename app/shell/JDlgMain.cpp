@@ -3,6 +3,7 @@
 #include "app/res/resource.h"
 #include "app/shell/JDlgBooksAdd.h"
 #include "app/shell/JDlgCollectionAdd.h"
+#include "app/shell/JDlgCollectionRename.h"
 #include "app/shell/JMainFormHost.h"
 
 #include <afxdlgs.h>
@@ -86,18 +87,29 @@ LRESULT JDlgMain::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void JDlgMain::ReportXmlError(const JXmlError& error)
 {
     if (m_pDoc)
-        m_bModified = true;
+        MarkChanged();
     CString text = "The catalogue could not be read.";
     if (!error.GetDescription().IsEmpty())
         text += "\n\n" + error.GetDescription();
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 
+bool JDlgMain::ConfirmDiscard()
+{
+    return !(m_pDoc && m_bModified) ||
+           AfxMessageBox("There are unsaved changes.\n\nAre you sure you want to open a new file?",
+                         MB_YESNO | MB_ICONINFORMATION) == IDYES;
+}
+
+void JDlgMain::OpenFile(const CString& path)
+{
+    if (ConfirmDiscard())
+        LoadFile(path);
+}
+
 void JDlgMain::OnFileOpen()
 {
-    if (m_pDoc && m_bModified &&
-        AfxMessageBox("There are unsaved changes.\n\nAre you sure you want to open a new file?",
-                      MB_YESNO | MB_ICONINFORMATION) != IDYES)
+    if (!ConfirmDiscard())
         return;
 
     CFileDialog dialog(TRUE, "xml", nullptr, OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING,
@@ -116,6 +128,45 @@ void JDlgMain::OnBooksAdd()
 {
     JDlgBooksAdd dialog;
     dialog.DoModal();
+}
+
+void JDlgMain::OnCollectionRename()
+{
+    const int selected = m_collections.GetCurSel();
+    if (!m_pDoc || selected < 0)
+        return;
+    JDlgCollectionRename dialog(m_collections.GetText(selected), nullptr);
+    dialog.DoModal();
+}
+
+void JDlgMain::OnUpdateCollectionRename(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pDoc && m_collections.GetCurSel() >= 0);
+}
+
+void JDlgMain::OnUpdateEditUndo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(CanUndo());
+    if (pCmdUI->m_pMenu)
+        pCmdUI->SetText(CanUndo() ? "&Undo " + GetUndoName() + "\tCtrl+Z" : "&Undo\tCtrl+Z");
+}
+
+void JDlgMain::OnUpdateEditRedo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(CanRedo());
+    if (pCmdUI->m_pMenu)
+        pCmdUI->SetText(CanRedo() ? "&Redo " + GetRedoName() + "\tCtrl+Y" : "&Redo\tCtrl+Y");
+}
+
+BOOL JDlgMain::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F2 &&
+        pMsg->hwnd == m_lbCollections.GetSafeHwnd())
+    {
+        OnCollectionRename();
+        return TRUE;
+    }
+    return QvTDlgGlue::PreTranslateMessage(pMsg);
 }
 
 void JDlgMain::OnUpdateCollectionDelete(CCmdUI* pCmdUI)

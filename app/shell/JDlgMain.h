@@ -38,15 +38,26 @@ public:
     void OnFileOpen();
     void OnCollectionAdd();
     void OnBooksAdd();
+    void OnCollectionRename();
+    // Opens a file named on the command line or dropped on the window: after the
+    // unsaved-changes question, as File Open does.
+    void OpenFile(const CString& path);
 
     // Enable rules decided by the form
     void OnUpdateCollectionDelete(CCmdUI* pCmdUI);
     void OnUpdateBooksAdd(CCmdUI* pCmdUI);
     void OnUpdateBookDelete(CCmdUI* pCmdUI);
+    void OnUpdateCollectionRename(CCmdUI* pCmdUI);
+    // Enabled with something to undo or redo; the menu item names the edit.
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnUpdateEditRedo(CCmdUI* pCmdUI);
 
     // Shows the text of a failed read of the document. The document may have been changed
     // part of the way, so a loaded catalogue counts as changed: nothing is lost unasked.
     void ReportXmlError(const JXmlError& error);
+
+    // F2 on the Collections list renames the selected collection.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Row drag state
     bool m_bDragging = false;
@@ -73,6 +84,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // False when there are unsaved changes and the user does not want to lose them.
+    bool ConfirmDiscard();
     // Ends the drag feedback: capture, image, highlight. The drop decision is the caller's.
     void EndDrag();
     void SetDropItem(int nItem);

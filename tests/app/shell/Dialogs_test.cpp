@@ -263,3 +263,76 @@ TEST_F(BooksAddTest, ResizingGrowsTheListAndKeepsTheButtonCentredAtTheBottom)
     EXPECT_EQ(button0.top + 80, button1.top) << "the same distance from the bottom";
     EXPECT_NEAR(button0.left + 60, button1.left, 1) << "still centred";
 }
+
+namespace
+{
+const char kFilterable[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<cache xmlns:xs1="urn:x-test:cache">
+  <xs1:records>
+    <xs1:text id="1" title="Οδύσσεια" author="Όμηρος" date="1"/>
+    <xs1:text id="2" title="The Sea" author="Ann Ray" date="2"/>
+    <xs1:text id="3" title="École du soir" author="Zoé" date="3"/>
+    <xs1:text id="4" title="Seasons" author="Bo Ek" date="4"/>
+    <xs1:text id="5" title="Night" author="Ana Seabright" date="5"/>
+    <xs1:playlist title="Shelf" id="10"/>
+  </xs1:records>
+</cache>
+)";
+
+void TypeFilter(HWND hWnd, const char* text)
+{
+    ::SetDlgItemTextA(hWnd, IDC_BOOKS_FILTER, text); // the edit reports EN_CHANGE
+}
+
+std::vector<CString> SelectedTitles(HWND hWnd)
+{
+    std::vector<CString> titles;
+    CListCtrl& list = BooksDialog(hWnd).m_lvList;
+    for (int row = list.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+         row = list.GetNextItem(row, LVNI_SELECTED))
+        titles.push_back(list.GetItemText(row, 0));
+    return titles;
+}
+} // namespace
+
+TEST_F(BooksAddTest, TheFilterMatchesTitleOrAuthorInAnyScriptAndKeepsSortAndChoices)
+{
+    Load(kFilterable);
+    Select("Shelf");
+    std::vector<CString> all, sorted, chosen;
+    ModalDriver driver("Add Books To Collection", {[&](HWND hWnd) {
+                           all = OfferedTitles(hWnd);
+                           ClickHeader(hWnd, 1); // by author
+                           ClickHeader(hWnd, 1); // descending
+                           sorted = OfferedTitles(hWnd);
+                           TypeFilter(hWnd, "ΌΜΗ"); // the author of one book, in capitals
+                           EXPECT_EQ(Names({"Οδύσσεια"}), OfferedTitles(hWnd));
+                           BooksDialog(hWnd).m_lvList.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+                           TypeFilter(hWnd, "SEA"); // two titles and one author
+                           std::vector<CString> expected;
+                           for (const CString& title : sorted)
+                               if (title == "The Sea" || title == "Seasons" || title == "Night")
+                                   expected.push_back(title);
+                           EXPECT_EQ(expected, OfferedTitles(hWnd)) << "in the sort order";
+                           EXPECT_TRUE(SelectedTitles(hWnd).empty());
+                           BooksDialog(hWnd).m_lvList.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+                           const CString picked = OfferedTitles(hWnd)[1];
+                           TypeFilter(hWnd, "");
+                           EXPECT_EQ(sorted, OfferedTitles(hWnd));
+                           for (const CString& title : sorted)
+                               if (title == "Οδύσσεια" || title == picked)
+                                   chosen.push_back(title);
+                           EXPECT_EQ(chosen, SelectedTitles(hWnd)) << "choices survive the filter";
+                           TypeFilter(hWnd, "école");
+                           EXPECT_EQ(Names({"École du soir"}), OfferedTitles(hWnd));
+                           ClickButton(hWnd, IDOK); // adds the two chosen books, hidden as they are
+                           EXPECT_TRUE(OfferedTitles(hWnd).size() == 1u);
+                           TypeFilter(hWnd, "zzz");
+                           EXPECT_TRUE(OfferedTitles(hWnd).empty());
+                           ClickButton(hWnd, IDCANCEL);
+                       }});
+    form.OnBooksAdd();
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(5u, all.size());
+    EXPECT_EQ(chosen, Titles()) << "the chosen books, in the order shown";
+}

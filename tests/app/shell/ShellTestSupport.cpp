@@ -165,6 +165,8 @@ void MouseDrag(POINT from, POINT to)
 
 void MainFormTest::SetUp()
 {
+    // Backups of the saved catalogues go to the scratch folder, not to the user's.
+    previousBackups = JSetBackupFolder(folder.Path("backups"));
     ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "Shelvix test",
                               WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 700, 500, nullptr,
                               nullptr));
@@ -184,6 +186,7 @@ void MainFormTest::TearDown()
     if (host.GetSafeHwnd())
         host.DestroyWindow();
     PumpMessages();
+    JSetBackupFolder(previousBackups);
 }
 
 CString MainFormTest::Load(const std::string& xml)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AppTestSupport.h"
+#include "app/catalogue/JCatalogueBackup.h"
 #include "app/shell/JDlgMain.h"
 #include "app/shell/JMainFormHost.h"
 
@@ -94,6 +95,7 @@ public: // the cases' tables reach the helpers through lambdas
     CWnd host;
     JDlgMain form;
     CString path;
+    CString previousBackups;
 };
 
 // Four books A, B, C, D (ids 1 to 4) and E, F (5, 6); collection "Shelf" holds A, B, C, D,
