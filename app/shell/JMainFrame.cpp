@@ -68,8 +68,8 @@ int JMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(indicators, sizeof indicators / sizeof indicators[0]))
         return -1;
-    if (!GetReBar().AddBar(&m_wndToolBar, nullptr, nullptr, RBBS_BREAK | RBBS_FIXEDBMP,
-                           "&Toolbar", false))
+    if (!GetReBar().AddBar(&m_wndToolBar, nullptr, nullptr, RBBS_BREAK | RBBS_FIXEDBMP, "&Toolbar",
+                           false))
         return -1;
     m_wndToolBar.InitButtons();
 

@@ -18,9 +18,9 @@ constexpr QvFToolBarEx::CoButton Separator()
 } // namespace
 
 const QvFToolBarEx::CoButton JMainToolBar::s_buttons[nButtons] = {
-    Button(1, ID_FILE_OPEN),         Button(2, ID_FILE_SAVE), Separator(),
-    Button(4, ID_COLLECTION_ADD),    Button(5, ID_COLLECTION_DELETE), Separator(),
-    Button(6, ID_BOOKS_ADD),         Button(7, ID_BOOK_DELETE), Separator(),
+    Button(1, ID_FILE_OPEN),      Button(2, ID_FILE_SAVE),         Separator(),
+    Button(4, ID_COLLECTION_ADD), Button(5, ID_COLLECTION_DELETE), Separator(),
+    Button(6, ID_BOOKS_ADD),      Button(7, ID_BOOK_DELETE),       Separator(),
     Button(3, ID_APP_ABOUT),
 };
 

@@ -50,8 +50,10 @@ void JMainView::OnSize(UINT nType, int cx, int cy)
 
 void JMainView::OnPaint()
 {
-    // The form covers the whole client area.
-    ValidateRect(nullptr);
+    // The form covers the whole client area. Only the view's own update region is validated:
+    // a whole-window validation would take the form's with it (the view does not clip its
+    // children), and the form would never paint.
+    CPaintDC dc(this);
 }
 
 void JMainView::OnSetFocus(CWnd*)

@@ -43,8 +43,8 @@ TEST_F(ProgramTest, EnableRulesOfEveryCommandInEachState)
     };
     const Case cases[] = {
         {"no catalogue", [](ProgramTest&) {}, false, false, false, false, false, false},
-        {"loaded, nothing selected", [](ProgramTest& t) { t.Load(kFourBooks); }, false, true,
-         false, false, false, true},
+        {"loaded, nothing selected", [](ProgramTest& t) { t.Load(kFourBooks); }, false, true, false,
+         false, false, true},
         {"collection selected",
          [](ProgramTest& t) {
              t.Load(kFourBooks);

@@ -45,8 +45,7 @@ void ProgramTest::Select(const char* name)
 
 void ProgramTest::SelectRow(int nRow)
 {
-    Form().m_lvBooks.SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED,
-                                  LVIS_SELECTED | LVIS_FOCUSED);
+    Form().m_lvBooks.SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 std::vector<CString> ProgramTest::CollectionNames() const
@@ -139,6 +138,58 @@ std::vector<std::pair<UINT, CString>> ProgramTest::RecentItems() const
         }
     }
     return items;
+}
+
+namespace
+{
+const int kMenuImage = 16;
+
+std::vector<COLORREF> Pixels(CDC& dc, int nLeft, COLORREF crTransparent)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < kMenuImage; ++y)
+    {
+        for (int x = 0; x < kMenuImage; ++x)
+        {
+            const COLORREF pixel = dc.GetPixel(nLeft + x, y);
+            pixels.push_back(pixel == crTransparent ? kMenuGround : pixel);
+        }
+    }
+    return pixels;
+}
+} // namespace
+
+std::vector<COLORREF> ProgramTest::DrawnMenuImage(UINT nID)
+{
+    int nIndex = 0;
+    HMENU hPopup = PopupOf(nID, nIndex);
+    EXPECT_NE(nullptr, hPopup) << "no menu item " << nID;
+    Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup),
+                        MAKELPARAM(nIndex, FALSE));
+    DibCanvas canvas(kMenuImage, kMenuImage);
+    canvas.Fill(kMenuGround);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_MENU;
+    item.itemID = nID;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hwndItem = reinterpret_cast<HWND>(hPopup);
+    item.hDC = canvas.DC().GetSafeHdc();
+    item.rcItem = CRect(0, 0, kMenuImage, kMenuImage);
+    Frame().SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    ::GdiFlush();
+    return Pixels(canvas.DC(), 0, CLR_INVALID);
+}
+
+std::vector<COLORREF> ProgramTest::StripImage(int nImage)
+{
+    CDC dc;
+    CBitmap strip;
+    EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_TRUE(strip.LoadBitmap(IDB_TOOLBAR16));
+    CBitmap* pOld = dc.SelectObject(&strip);
+    std::vector<COLORREF> pixels = Pixels(dc, nImage * kMenuImage, RGB(255, 0, 255));
+    dc.SelectObject(pOld);
+    return pixels;
 }
 
 CRect ProgramTest::FrameRect() const

@@ -7,6 +7,7 @@
 #include "app/res/resource.h"
 #include "app/shell/JApp.h"
 #include "app/shell/JMainFrame.h"
+#include "tests/framework/GdiTestSupport.h"
 
 extern JApp theApp;
 
@@ -44,8 +45,16 @@ public:
     // The ids and texts of the File menu's items between its first two separators.
     std::vector<std::pair<UINT, CString>> RecentItems() const;
 
+    // The pixels the frame draws for the item's menu image on a ground of kMenuGround, and
+    // image nImage of the 16-pixel toolbar strip as it must look on that ground.
+    std::vector<COLORREF> DrawnMenuImage(UINT nID);
+    static std::vector<COLORREF> StripImage(int nImage);
+
     CRect FrameRect() const;
-    int ProfileInt(const char* entry) { return static_cast<int>(theApp.GetProfileInt("General", entry, -1)); }
+    int ProfileInt(const char* entry)
+    {
+        return static_cast<int>(theApp.GetProfileInt("General", entry, -1));
+    }
 
     ProfileAside profile{"Shelvix"};
     MessageRecorder messages;
@@ -55,6 +64,8 @@ private:
     // The popup of the menu bar that holds the command, and its position; null if none.
     HMENU PopupOf(UINT nID, int& nIndex) const;
 };
+
+const COLORREF kMenuGround = RGB(10, 20, 30);
 
 // The program's toolbar as the first start shows it
 extern const std::vector<UINT> kDefaultToolbar;
