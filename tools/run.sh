@@ -13,12 +13,6 @@ build_all || exit 1
 ensure_display || exit 1
 start_wine || exit 1
 cd "$SHELVIX_BUILD/bin" || exit 1
-if [ ! -f Shelvix.exe ]; then
-    echo "Shelvix.exe was not built: the frame library is still missing from this checkout." >&2
-    echo "Running the catalogue benchmark on the bundled sample instead." >&2
-    wine CatalogueBench.exe "$(winepath -w "$SHELVIX_ROOT/samples/reader-catalogue.xml")" "$@"
-    exit
-fi
 
 # The sample is copied once into the build, so that saving it never touches the checkout; it
 # goes into the recent-file list only when that list is empty (the program itself starts with
