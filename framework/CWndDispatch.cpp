@@ -507,6 +507,11 @@ void CWnd::OnCaptureChanged(CWnd*)
     Default();
 }
 
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
 {
     Default();

@@ -202,6 +202,9 @@ protected:                                                                      
     AFX_MSG_ENTRY(WM_CAPTURECHANGED,                                                               \
                   pThis->OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(call.lParam)));  \
                   return 0;)
+// afx_msg void OnDropFiles(HDROP hDropInfo)
+#define ON_WM_DROPFILES()                                                                          \
+    AFX_MSG_ENTRY(WM_DROPFILES, pThis->OnDropFiles(reinterpret_cast<HDROP>(call.wParam)); return 0;)
 // afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 #define ON_WM_HSCROLL()                                                                            \
     AFX_MSG_ENTRY(WM_HSCROLL, pThis->OnHScroll(LOWORD(call.wParam), HIWORD(call.wParam),           \

@@ -185,6 +185,7 @@ public:
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     // Turns drawing off and on around bulk changes of a control's content
     void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
+    void DragAcceptFiles(BOOL bAccept = TRUE) { ::DragAcceptFiles(m_hWnd, bAccept); }
     // Device contexts: temporary objects. GetDC and GetWindowDC must be given back with
     // ReleaseDC, BeginPaint with EndPaint (CClientDC, CWindowDC and CPaintDC do it).
     CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
@@ -304,6 +305,7 @@ protected:
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnDropFiles(HDROP hDropInfo);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);

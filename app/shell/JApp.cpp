@@ -38,6 +38,18 @@ ON_UPDATE_COMMAND_UI(ID_BOOKS_ADD, &JApp::OnUpdateBooksAdd)
 ON_COMMAND(ID_BOOK_DELETE, &JApp::OnBookDelete)
 // afx_msg void OnUpdateBookDelete(CCmdUI* pCmdUI)
 ON_UPDATE_COMMAND_UI(ID_BOOK_DELETE, &JApp::OnUpdateBookDelete)
+// afx_msg void OnEditUndo()
+ON_COMMAND(ID_EDIT_UNDO, &JApp::OnEditUndo)
+// afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &JApp::OnUpdateEditUndo)
+// afx_msg void OnEditRedo()
+ON_COMMAND(ID_EDIT_REDO, &JApp::OnEditRedo)
+// afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, &JApp::OnUpdateEditRedo)
+// afx_msg void OnCollectionRename()
+ON_COMMAND(ID_COLLECTION_RENAME, &JApp::OnCollectionRename)
+// afx_msg void OnUpdateCollectionRename(CCmdUI* pCmdUI)
+ON_UPDATE_COMMAND_UI(ID_COLLECTION_RENAME, &JApp::OnUpdateCollectionRename)
 // afx_msg void OnAppAbout()
 ON_COMMAND(ID_APP_ABOUT, &JApp::OnAppAbout)
 // afx_msg void OnOpenRecent(UINT nID)
@@ -81,6 +93,14 @@ BOOL JApp::InitInstance()
     UpdateRecentMenu();
     pFrame->ShowWindow(SW_SHOWNORMAL, "");
     pFrame->UpdateWindow();
+
+    // A catalogue named on the command line opens at once.
+    CString path(m_lpCmdLine ? m_lpCmdLine : "");
+    path.Trim();
+    path.Trim('"');
+    JDlgMain* pForm = Form();
+    if (!path.IsEmpty() && pForm)
+        pForm->OpenFile(path);
     return TRUE;
 }
 
@@ -206,6 +226,54 @@ void JApp::OnUpdateBookDelete(CCmdUI* pCmdUI)
 {
     if (JDlgMain* pForm = Form())
         pForm->OnUpdateBookDelete(pCmdUI);
+    else
+        pCmdUI->Enable(FALSE);
+}
+
+void JApp::OpenDroppedFile(const CString& path)
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OpenFile(path);
+}
+
+void JApp::OnEditUndo()
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OnEditUndo();
+}
+
+void JApp::OnUpdateEditUndo(CCmdUI* pCmdUI)
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OnUpdateEditUndo(pCmdUI);
+    else
+        pCmdUI->Enable(FALSE);
+}
+
+void JApp::OnEditRedo()
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OnEditRedo();
+}
+
+void JApp::OnUpdateEditRedo(CCmdUI* pCmdUI)
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OnUpdateEditRedo(pCmdUI);
+    else
+        pCmdUI->Enable(FALSE);
+}
+
+void JApp::OnCollectionRename()
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OnCollectionRename();
+}
+
+void JApp::OnUpdateCollectionRename(CCmdUI* pCmdUI)
+{
+    if (JDlgMain* pForm = Form())
+        pForm->OnUpdateCollectionRename(pCmdUI);
     else
         pCmdUI->Enable(FALSE);
 }

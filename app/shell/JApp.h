@@ -27,6 +27,8 @@ public:
     BOOL SaveRecentFiles();
     void AddRecentFile(const CString& path) override;
     void UpdateRecentMenu();
+    // Opens a catalogue dropped on the window, as File Open does.
+    void OpenDroppedFile(const CString& path);
 
     // Set by the frame when a setting could not be written at its destruction
     void SettingsNotSaved() { m_bSettingsLost = true; }
@@ -50,6 +52,12 @@ protected:
     afx_msg void OnUpdateBooksAdd(CCmdUI* pCmdUI);
     afx_msg void OnBookDelete();
     afx_msg void OnUpdateBookDelete(CCmdUI* pCmdUI);
+    afx_msg void OnEditUndo();
+    afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    afx_msg void OnEditRedo();
+    afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    afx_msg void OnCollectionRename();
+    afx_msg void OnUpdateCollectionRename(CCmdUI* pCmdUI);
     afx_msg void OnAppAbout();
     afx_msg void OnOpenRecent(UINT nID);
     afx_msg void OnUpdateOpenRecent(CCmdUI* pCmdUI);

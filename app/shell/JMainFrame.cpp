@@ -30,6 +30,8 @@ ON_WM_CLOSE()
 ON_WM_SETFOCUS()
 // afx_msg void OnViewCustomize()
 ON_COMMAND(ID_VIEW_CUSTOMIZE, &JMainFrame::OnViewCustomize)
+// afx_msg void OnDropFiles(HDROP hDropInfo)
+ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
 JMainFrame::JMainFrame()
@@ -89,8 +91,27 @@ int JMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetIcon(hIcon, FALSE);
 
     RestoreWindowRect();
+    // A catalogue dropped anywhere on the window opens.
+    DragAcceptFiles(TRUE);
     m_bCreated = true;
     return 0;
+}
+
+void JMainFrame::OnDropFiles(HDROP hDropInfo)
+{
+    CString path;
+    const UINT length = ::DragQueryFileA(hDropInfo, 0, nullptr, 0);
+    if (length > 0 && length < 32768)
+    {
+        const UINT copied = ::DragQueryFileA(
+            hDropInfo, 0, path.GetBuffer(static_cast<int>(length) + 1), length + 1);
+        path.ReleaseBuffer(static_cast<int>(copied));
+    }
+    ::DragFinish(hDropInfo);
+    // Only the first of several files: the program holds one catalogue at a time.
+    JApp* pApp = JApp::Get();
+    if (!path.IsEmpty() && pApp)
+        pApp->OpenDroppedFile(path);
 }
 
 void JMainFrame::RestoreWindowRect()

@@ -32,6 +32,7 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnViewCustomize();
+    afx_msg void OnDropFiles(HDROP hDropInfo);
 
     DECLARE_MESSAGE_MAP()
 
