@@ -32,11 +32,11 @@ if [ -n "$had_display" ]; then
 fi
 
 shot="$SHELVIX_BUILD/shelvix-run.png"
-wine explorer /desktop=Shelvix,1024x768 Shelvix.exe "$@" >/dev/null 2>&1 &
+wine explorer /desktop=Shelvix,1024x860 Shelvix.exe "$@" >/dev/null 2>&1 &
 # The program's windows live inside the desktop's one X window.
 for _ in $(seq 1 100); do
     xdotool search --name 'Wine desktop' >/dev/null 2>&1 && break
     sleep 0.2
 done
 sleep 4
-import -window root -crop 1024x768+0+0 "$shot" && echo "Screenshot of the window: $shot"
+import -window root -crop 1024x860+0+0 "$shot" && echo "Screenshot of the window: $shot"

@@ -1,3 +1,4 @@
+// Classes: ProgramTest. Constants: kMenuGround, kDefaultToolbar. Object: theApp
 // Shared by the application tests: the program's own JApp, started and shut down in this
 // process as WinMain would, on a profile of its own, with helpers that read the frame's
 // menus, toolbar and profile.
