@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include "app/catalogue/JCatalogueBackup.h"
 #include "app/xml/JXmlDomClasses.h"
 
 #include <msxml2.h>
 #include <wrl/client.h>
 
+#include <shlobj.h>
+#include <stdio.h>
+
+#include <algorithm>
 #include <map>
 
 using Microsoft::WRL::ComPtr;
@@ -26,6 +31,11 @@ const int kCollections = 1000;
 const int kBooks = 1001;
 const int kCollectionName = 1002;
 const int kOffered = 1003;
+const int kFilter = 1004;
+const int kCollectionDelete = 32776;
+const int kCollectionRename = 32792;
+const int kEditUndo = 0xE12B;
+const int kEditRedo = 0xE12C;
 
 CString ProgramFolder()
 {
@@ -39,9 +49,14 @@ CString ProgramFolder()
 class ShelvixProgram : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { Start(CString()); }
+
+    // Starts the program with the arguments (a catalogue's path, for instance).
+    void Start(const CString& arguments)
     {
         CString command = "\"" + ProgramFolder() + "\\Shelvix.exe\"";
+        if (!arguments.IsEmpty())
+            command += " " + arguments;
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         ASSERT_TRUE(::CreateProcessA(nullptr, command.GetBuffer(0), nullptr, nullptr, FALSE, 0,
@@ -399,4 +414,146 @@ TEST_F(ShelvixProgram, RefusesHostileAndBrokenFilesAndGoesOn)
     }
     ::PostMessageW(m_hFrame, WM_CLOSE, 0, 0);
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_process.hProcess, 15000));
+}
+
+// The program started with a catalogue's path, as a double click on the file would start it.
+class ShelvixProgramWithFile : public ShelvixProgram
+{
+protected:
+    void SetUp() override {}
+
+    // The names of the backup copies of files named stem.
+    static std::vector<CString> Backups(const CString& stem)
+    {
+        std::vector<CString> copies;
+        for (const CString& name : FileNames(JGetBackupFolder()))
+            if (JIsBackupOf(name, stem))
+                copies.push_back(name);
+        return copies;
+    }
+};
+
+TEST_F(ShelvixProgramWithFile, UndoRenameFilterAndTheSaveGuardsEndToEnd)
+{
+    const CString original = WinePathOf(SHELVIX_SOURCE_DIR "/samples/reader-catalogue.xml");
+    const std::string originalBytes = ReadBytes(original);
+    const CString stem = "shelvix-program-test";
+    const CString path = m_folder.Write(stem + ".xml", originalBytes);
+
+    // Twelve older copies of this name in the user's backup folder: after the first save the
+    // newest ten of all remain.
+    const CString backups = JGetBackupFolder();
+    ::SHCreateDirectoryExA(nullptr, backups, nullptr);
+    for (const CString& name : Backups(stem))
+        ::DeleteFileA(backups + "\\" + name);
+    for (int i = 0; i < 12; ++i)
+    {
+        CString name;
+        name.Format("%s\\%s-20%02d0101-000000.xml", (LPCSTR)backups, (LPCSTR)stem, i);
+        FILE* file = fopen(name, "wb");
+        ASSERT_NE(nullptr, file) << (LPCSTR)name;
+        fputs("old", file);
+        fclose(file);
+    }
+
+    Start("\"" + path + "\"");
+    ASSERT_EQ(6u, ListBoxTexts(m_hCollections).size()) << "opened from the command line";
+
+    // Rename and save: the first save over the file keeps a copy of it as it was opened.
+    SelectCollection(L"travel");
+    Command(kCollectionRename);
+    HWND hRename = WaitForDialog(L"Rename Collection");
+    ASSERT_NE(nullptr, hRename);
+    wchar_t current[64] = L"";
+    // Another process's control: its text comes by WM_GETTEXT, not GetWindowText.
+    ::SendMessageW(::GetDlgItem(hRename, kCollectionName), WM_GETTEXT, 64,
+                   reinterpret_cast<LPARAM>(current));
+    EXPECT_STREQ(L"travel", current);
+    ::SendMessageW(::GetDlgItem(hRename, kCollectionName), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(L" Long journeys "));
+    ClickButton(hRename, IDOK);
+    WaitForWindow([&] { return ::IsWindow(hRename) ? nullptr : m_hFrame; });
+    EXPECT_EQ(L"Long journeys", ListBoxTexts(m_hCollections).back());
+    Command(kFileSave);
+    EXPECT_EQ(L"File saved successfully.", AnswerMessage(IDOK));
+    const std::vector<CString> copies = Backups(stem);
+    ASSERT_EQ(10u, copies.size()) << "the newest ten copies of this name";
+    EXPECT_EQ(originalBytes, ReadBytes(backups + "\\" + copies.back()))
+        << "the newest is the file as it was opened";
+
+    // Delete a collection and undo it, undo the rename, redo and undo it again, save: the
+    // file is the original again.
+    auto waitForNames = [&](size_t count, const wchar_t* last) {
+        return WaitForWindow([&] {
+            const std::vector<std::wstring> names = ListBoxTexts(m_hCollections);
+            return names.size() == count && names.back() == last ? m_hFrame : nullptr;
+        });
+    };
+    SelectCollection(L"Cookbooks");
+    Command(kCollectionDelete);
+    EXPECT_NE(nullptr, waitForNames(5, L"Long journeys"));
+    Command(kEditUndo);
+    EXPECT_NE(nullptr, waitForNames(6, L"Long journeys"));
+    Command(kEditUndo);
+    EXPECT_NE(nullptr, waitForNames(6, L"travel"));
+    Command(kEditRedo);
+    EXPECT_NE(nullptr, waitForNames(6, L"Long journeys"));
+    Command(kEditUndo);
+    EXPECT_NE(nullptr, waitForNames(6, L"travel"));
+    EXPECT_EQ(W({"Βιβλία στα ελληνικά", "日本の本", "blank", "Cookbooks", "Reading now", "travel"}),
+              ListBoxTexts(m_hCollections));
+    Command(kFileSave);
+    EXPECT_EQ(L"File saved successfully.", AnswerMessage(IDOK));
+    {
+        ComPtr<IXMLDOMDocument2> before = LoadDom(original);
+        ComPtr<IXMLDOMDocument2> after = LoadDom(path);
+        ASSERT_TRUE(before && after);
+        EXPECT_EQ(XmlOf(before.Get()), XmlOf(after.Get())) << "undone to the letter";
+    }
+    Command(kEditRedo);
+    EXPECT_NE(nullptr, waitForNames(6, L"Long journeys"));
+
+    // Add Books filtered by a Greek and by a Latin query, a row of each chosen.
+    SelectCollection(L"Long journeys");
+    Command(kBooksAdd);
+    HWND hBooks = WaitForDialog(L"Add Books To Collection");
+    ASSERT_NE(nullptr, hBooks);
+    HWND hOffered = ::GetDlgItem(hBooks, kOffered);
+    HWND hFilter = ::GetDlgItem(hBooks, kFilter);
+    ASSERT_NE(nullptr, hFilter);
+    ::SendMessageW(hFilter, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide("ΚΥΚΛΆΔ").c_str()));
+    EXPECT_EQ(W({"Οδύσσεια των Κυκλάδων"}), ListViewColumn(m_process.hProcess, hOffered, 0));
+    ListViewSelect(m_process.hProcess, hOffered, 0, true);
+    ::SendMessageW(hFilter, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"CLOCKMAKER"));
+    const std::vector<std::wstring> clockmaker = ListViewColumn(m_process.hProcess, hOffered, 0);
+    EXPECT_EQ(W({"The Clockmaker's Daughter, Vol. 1", "The Clockmaker's Daughter, Vol. 2"}),
+              clockmaker);
+    ListViewSelect(m_process.hProcess, hOffered, 1, true);
+    ClickButton(hBooks, IDOK);
+    ClickButton(hBooks, IDCANCEL);
+    WaitForWindow([&] { return ListViewCount(m_hBooks) == 6 ? m_hFrame : nullptr; });
+    const std::vector<std::wstring> titles = BookTitles();
+    ASSERT_EQ(6u, titles.size());
+    EXPECT_EQ(2u, std::count(titles.begin() + 4, titles.end(), Wide("Οδύσσεια των Κυκλάδων")) +
+                      std::count(titles.begin() + 4, titles.end(),
+                                 Wide("The Clockmaker's Daughter, Vol. 2")));
+
+    // Another program rewrites the file: No leaves its bytes, Yes writes the changes.
+    const std::string theirs = originalBytes + "<!-- rewritten by the reader -->\n";
+    m_folder.Write(stem + ".xml", theirs);
+    Command(kFileSave);
+    EXPECT_EQ(L"The file has been changed by another program since it was opened.\n\nOverwrite "
+              L"it with your changes?",
+              AnswerMessage(IDNO));
+    EXPECT_EQ(theirs, ReadBytes(path));
+    Command(kFileSave);
+    AnswerMessage(IDYES);
+    EXPECT_EQ(L"File saved successfully.", AnswerMessage(IDOK));
+    EXPECT_NE(std::string::npos, ReadBytes(path).find("Long journeys"));
+    EXPECT_EQ(10u, Backups(stem).size()) << "no second copy after the first save";
+
+    ::PostMessageW(m_hFrame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_process.hProcess, 15000));
+    for (const CString& name : Backups(stem))
+        ::DeleteFileA(backups + "\\" + name);
 }
