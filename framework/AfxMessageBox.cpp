@@ -58,3 +58,9 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
         return 0;
     return AfxMessageBox(text, nType, nIDHelp == UINT(-1) ? nIDPrompt : nIDHelp);
 }
+
+int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    AFX_MESSAGEBOX_HANDLER pfn = s_pfnMessageBox ? s_pfnMessageBox : PlatformMessageBox;
+    return pfn(m_hWnd, lpszText, lpszCaption ? lpszCaption : "Error", nType);
+}

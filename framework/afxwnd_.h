@@ -228,6 +228,9 @@ public:
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                                   BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
     BOOL IsDialogMessage(LPMSG lpMsg) { return ::IsDialogMessageA(m_hWnd, lpMsg); }
+    // A message box owned by this window, through the framework's message-box handler (as
+    // AfxMessageBox); a null caption is "Error". The button chosen, 0 on failure.
+    int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
     // Dialog data
     // Runs DoDataExchange; FALSE when a field failed (the user has been told)

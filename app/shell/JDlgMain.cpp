@@ -42,6 +42,10 @@ JDlgMain::JDlgMain()
 
 JDlgMain::~JDlgMain()
 {
+    // The application must not reach a form that is gone (a command at shut-down).
+    JMainFormHost* pHost = JMainFormHost::Get();
+    if (pHost && pHost->m_pMainDlg == this)
+        pHost->m_pMainDlg = nullptr;
     m_pDoc.reset();
     delete m_pDragImage;
     if (m_bDragging)

@@ -121,6 +121,55 @@ CString WinePathOf(const char* unixPath)
     return path;
 }
 
+ProfileAside::ProfileAside(const char* company)
+    : m_key(CString("Software\\") + company), m_aside(CString("Software\\") + company + ".aside")
+{
+    // An aside key left by a run that did not end keeps the older settings; the key is then
+    // a test's leftover.
+    HKEY hAside = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_aside, 0, KEY_READ, &hAside) == ERROR_SUCCESS)
+    {
+        ::RegCloseKey(hAside);
+    }
+    else
+    {
+        HKEY hKey = nullptr;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_key, 0, KEY_READ, &hKey) == ERROR_SUCCESS)
+        {
+            if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_aside, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &hAside, nullptr) == ERROR_SUCCESS)
+            {
+                ::RegCopyTreeA(hKey, nullptr, hAside);
+                ::RegCloseKey(hAside);
+            }
+            ::RegCloseKey(hKey);
+        }
+    }
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_key);
+}
+
+ProfileAside::~ProfileAside()
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, m_key);
+    HKEY hAside = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_aside, 0, KEY_READ, &hAside) != ERROR_SUCCESS)
+        return;
+    HKEY hKey = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                          nullptr) == ERROR_SUCCESS)
+    {
+        if (::RegCopyTreeA(hAside, nullptr, hKey) == ERROR_SUCCESS)
+        {
+            ::RegCloseKey(hAside);
+            hAside = nullptr;
+            ::RegDeleteTreeA(HKEY_CURRENT_USER, m_aside);
+        }
+        ::RegCloseKey(hKey);
+    }
+    if (hAside)
+        ::RegCloseKey(hAside);
+}
+
 MessageRecorder* MessageRecorder::s_pActive = nullptr;
 
 MessageRecorder::MessageRecorder(int answer) : m_answer(answer)
@@ -135,8 +184,9 @@ MessageRecorder::~MessageRecorder()
     s_pActive = nullptr;
 }
 
-int CALLBACK MessageRecorder::Handler(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+int CALLBACK MessageRecorder::Handler(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption,
+                                      UINT nType)
 {
-    s_pActive->m_messages.push_back({lpszText, lpszCaption, nType});
+    s_pActive->m_messages.push_back({lpszText, lpszCaption, nType, hOwner});
     return s_pActive->m_answer;
 }

@@ -30,6 +30,21 @@ std::vector<CString> FileNames(const CString& folder);
 // The Windows path of a Unix path: Wine's Z: drive maps the Unix root.
 CString WinePathOf(const char* unixPath);
 
+// Sets HKEY_CURRENT_USER\Software\<company> aside for the life of the object, so that a test
+// starts with an empty profile and the settings of the build's own prefix come back after it.
+class ProfileAside
+{
+public:
+    explicit ProfileAside(const char* company);
+    ~ProfileAside();
+    ProfileAside(const ProfileAside&) = delete;
+    ProfileAside& operator=(const ProfileAside&) = delete;
+
+private:
+    CString m_key;
+    CString m_aside;
+};
+
 // Records every message box and answers each with a fixed button.
 class MessageRecorder
 {
@@ -39,6 +54,7 @@ public:
         CString text;
         CString caption;
         UINT type;
+        HWND owner;
     };
 
     explicit MessageRecorder(int answer = IDOK);

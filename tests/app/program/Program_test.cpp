@@ -35,13 +35,12 @@ CString ProgramFolder()
     return folder.Left(folder.ReverseFind('\\'));
 }
 
-// The program, started with an empty profile of its own and ended with the test.
+// The program, started with an empty profile and ended with the test.
 class ShelvixProgram : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Shelvix");
         CString command = "\"" + ProgramFolder() + "\\Shelvix.exe\"";
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
@@ -65,7 +64,6 @@ protected:
             ::CloseHandle(m_process.hThread);
             ::CloseHandle(m_process.hProcess);
         }
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Shelvix");
     }
 
     DWORD Pid() const { return m_process.dwProcessId; }
@@ -130,6 +128,7 @@ protected:
         return ListViewColumn(m_process.hProcess, m_hBooks, 0);
     }
 
+    ProfileAside m_profile{"Shelvix"}; // the program starts with an empty profile
     PROCESS_INFORMATION m_process = {};
     HWND m_hFrame = nullptr;
     HWND m_hCollections = nullptr;

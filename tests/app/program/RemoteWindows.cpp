@@ -197,20 +197,39 @@ void ClickButton(HWND hDialog, int nID)
 
 bool XDoTool(const std::string& arguments)
 {
-    // Wine starts a Unix program given by its path on the drive that maps the Unix root.
-    std::string command = "Z:\\usr\\bin\\xdotool " + arguments;
+    // Wine starts a Unix program given by its path on the drive that maps the Unix root, but
+    // gives no handle to wait on: the shell writes xdotool's exit code to a file, awaited here.
+    char name[64];
+    snprintf(name, sizeof name, "shelvix-xdotool-%lu-%lu", ::GetCurrentProcessId(),
+             ::GetTickCount());
+    const std::string done = std::string("Z:\\tmp\\") + name;
+    ::DeleteFileA(done.c_str());
+    std::string command =
+        "Z:\\bin\\sh -c \"/usr/bin/xdotool " + arguments + "; echo $? >/tmp/" + name + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process))
         return false;
-    const bool ended = ::WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return ended && code == 0;
+    if (process.hThread)
+        ::CloseHandle(process.hThread);
+    if (process.hProcess)
+        ::CloseHandle(process.hProcess);
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 15000; ::Sleep(50))
+    {
+        FILE* pFile = fopen(done.c_str(), "r");
+        int code = -1;
+        const bool bWritten = pFile && fscanf(pFile, "%d", &code) == 1;
+        if (pFile)
+            fclose(pFile);
+        if (bWritten)
+        {
+            ::DeleteFileA(done.c_str());
+            return code == 0;
+        }
+    }
+    return false;
 }
 
 bool MouseDrag(POINT from, POINT to)
