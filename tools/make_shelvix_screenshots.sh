@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Photographs Shelvix inside a Wine virtual desktop for the README: the main window with a
 # collection of the sample shown (docs/shelvix-main.png) and the Add Books dialog over it
-# (docs/shelvix-add-books.png). The program's settings in the build's prefix are set aside for
+# (docs/shelvix-add-books.png), then filtered by "notes" (docs/shelvix-add-books-filtered.png).
+# The program's settings in the build's prefix are set aside for
 # the run and put back after it.
 set -uo pipefail
 . "$(dirname "$0")/common.sh"
@@ -49,9 +50,15 @@ mkdir -p "$SHELVIX_ROOT/docs"
 import -window root "$shot" &&
     convert "$shot" -crop 600x800+20+20 +repage "$SHELVIX_ROOT/docs/shelvix-main.png" || exit 1
 # Books > Add Books...
-xdotool mousemove 138 54 click 1 sleep 0.8 mousemove 190 77 click 1 sleep 2
+xdotool mousemove 185 54 click 1 sleep 0.8 mousemove 237 77 click 1 sleep 2
 xdotool mousemove 1000 840 sleep 0.5
 import -window root "$shot" &&
     convert "$shot" -crop 780x600+18+18 +repage "$SHELVIX_ROOT/docs/shelvix-add-books.png" ||
     exit 1
-echo "docs/shelvix-main.png and docs/shelvix-add-books.png written"
+# The filter box has the focus when the dialog opens.
+xdotool type --delay 150 notes
+xdotool sleep 1
+import -window root "$shot" &&
+    convert "$shot" -crop 780x600+18+18 +repage "$SHELVIX_ROOT/docs/shelvix-add-books-filtered.png" ||
+    exit 1
+echo "docs/shelvix-main.png, docs/shelvix-add-books.png and docs/shelvix-add-books-filtered.png written"
