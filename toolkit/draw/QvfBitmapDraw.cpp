@@ -95,9 +95,14 @@ bool QvfDrawOpaque(CDC& dc, CPoint& at, CBitmap& bitmap)
         return false;
 
     // The mask: set where the bitmap has the transparent colour (a colour to monochrome copy
-    // turns the background colour into 1).
-    const COLORREF previousBk = source.SetBkColor(source.GetPixel(0, 0));
-    bool bDrawn = object.BitBlt(0, 0, w, h, &source, 0, 0, SRCCOPY);
+    // turns the background colour into 1). Between monochrome bitmaps the bits are copied as
+    // they are (1 is white), so the mask of a black transparent colour is the inverted copy.
+    const COLORREF key = source.GetPixel(0, 0);
+    BITMAP bm = {};
+    const bool bMonochrome = bitmap.GetBitmap(&bm) && bm.bmBitsPixel == 1 && bm.bmPlanes == 1;
+    const DWORD keyToOne = bMonochrome && key == RGB(0, 0, 0) ? NOTSRCCOPY : SRCCOPY;
+    const COLORREF previousBk = source.SetBkColor(key);
+    bool bDrawn = object.BitBlt(0, 0, w, h, &source, 0, 0, keyToOne);
     source.SetBkColor(previousBk);
 
     // mem, with the default black text and white background of a new DC, turns the masks'

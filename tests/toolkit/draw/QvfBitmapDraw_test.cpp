@@ -222,3 +222,38 @@ TEST(QvfMemDC, InitCopiesTheBackgroundAndFinishDrawsAndReleasesIt)
         EXPECT_FALSE(QvfMemDCFinish(canvas.DC(), background, mem)) << "one Finish per Init";
     }
 }
+
+// A monochrome bitmap draws black and white; its corner colour, black or white, is transparent.
+TEST(QvfDrawOpaque, AMonochromeBitmapIsTransparentInItsCornerColourEitherWay)
+{
+    // 16 x 4 pixels, rows of two bytes (word-aligned): a white bar in columns 4 to 11 of rows 1
+    // and 2 on black, and the same inverted.
+    const BYTE blackGround[] = {0x00, 0x00, 0x0F, 0xF0, 0x0F, 0xF0, 0x00, 0x00};
+    const BYTE whiteGround[] = {0xFF, 0xFF, 0xF0, 0x0F, 0xF0, 0x0F, 0xFF, 0xFF};
+    for (const BYTE* bits : {blackGround, whiteGround})
+    {
+        const bool bBlackGround = bits == blackGround;
+        SCOPED_TRACE(bBlackGround ? "black corner" : "white corner");
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateBitmap(16, 4, 1, 1, bits));
+        DibCanvas canvas(20, 8);
+        ASSERT_TRUE(canvas.IsReady());
+        PaintBackdrop(canvas);
+        CPoint at(2, 2);
+        EXPECT_TRUE(QvfDrawOpaque(canvas.DC(), at, bitmap));
+        int nWrong = 0;
+        for (int y = 0; y < 8; ++y)
+        {
+            for (int x = 0; x < 20; ++x)
+            {
+                const bool bBar = x >= 6 && x < 14 && y >= 3 && y < 5;
+                COLORREF expected = Backdrop(x, y);
+                if (bBar)
+                    expected = bBlackGround ? kWhite : RGB(0, 0, 0);
+                if (!PixelIs(canvas, x, y, expected) && ++nWrong <= 5)
+                    ADD_FAILURE() << PixelIs(canvas, x, y, expected).message();
+            }
+        }
+        EXPECT_EQ(0, nWrong);
+    }
+}
