@@ -8,24 +8,36 @@ JDlgCollectionAdd::JDlgCollectionAdd(CWnd* pParent) : CDialog(IDD_COLLECTION_ADD
 {
 }
 
+JDlgCollectionAdd::JDlgCollectionAdd(UINT nIDTemplate, CWnd* pParent)
+    : CDialog(nIDTemplate, pParent)
+{
+}
+
 void JDlgCollectionAdd::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_COLLECTION_NAME, m_strName);
 }
 
-void JDlgCollectionAdd::OnOK()
+bool JDlgCollectionAdd::TakeName()
 {
     if (!UpdateData(TRUE))
-        return;
+        return false;
     // The trimmed name is not written back: the edit control keeps what was typed.
     m_strName.TrimRight();
     m_strName.TrimLeft();
     if (m_strName.IsEmpty())
     {
         AfxMessageBox("Please enter a non-blank collection name.", MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return false;
     }
+    return true;
+}
+
+void JDlgCollectionAdd::OnOK()
+{
+    if (!TakeName())
+        return;
     JMainFormHost* pHost = JMainFormHost::Get();
     if (pHost && pHost->m_pMainDlg)
         pHost->m_pMainDlg->AddCollection(m_strName);

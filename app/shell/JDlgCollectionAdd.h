@@ -13,6 +13,12 @@ public:
     CString m_strName; // the edit control's text
 
 protected:
+    // For a dialog of another template that asks for a collection name the same way.
+    JDlgCollectionAdd(UINT nIDTemplate, CWnd* pParent);
+
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+    // Takes the typed name into m_strName, trimmed; false, after saying so, when it is blank.
+    // The edit control keeps what was typed.
+    bool TakeName();
 };

@@ -3,17 +3,14 @@
 // it to the main form; it closes once the form has renamed the collection.
 #pragma once
 
-#include <afxwin.h>
+#include "app/shell/JDlgCollectionAdd.h"
 
-class JDlgCollectionRename : public CDialog
+class JDlgCollectionRename : public JDlgCollectionAdd
 {
 public:
     explicit JDlgCollectionRename(const CString& currentName, CWnd* pParent = nullptr);
 
-    CString m_strName; // the edit control's text
-
 protected:
     BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
 };
