@@ -275,8 +275,7 @@ void JCatalogue::AddCollection(const CString& name)
     if (collection.IsNull())
         return MarkChanged();
     auto edit = std::make_unique<AddCollectionEdit>(records, collection, entry, name);
-    edit->m_before = before;
-    Record(std::move(edit));
+    Record(std::move(edit), before);
 }
 
 void JCatalogue::OnCollectionDelete()
@@ -304,8 +303,7 @@ void JCatalogue::OnCollectionDelete()
     m_bModified = true;
     if (!edit)
         return MarkChanged();
-    edit->m_before = before;
-    Record(std::move(edit));
+    Record(std::move(edit), before);
 }
 
 void JCatalogue::AddBooks(const JBookList& books)
@@ -328,8 +326,7 @@ void JCatalogue::AddBooks(const JBookList& books)
         return MarkChanged();
     if (edit->m_items.empty())
         return;
-    edit->m_before = before;
-    Record(std::move(edit));
+    Record(std::move(edit), before);
 }
 
 void JCatalogue::OnBookDelete()
@@ -353,8 +350,7 @@ void JCatalogue::OnBookDelete()
     m_bModified = true;
     if (!edit)
         return MarkChanged();
-    edit->m_before = before;
-    Record(std::move(edit));
+    Record(std::move(edit), before);
 }
 
 void JCatalogue::MoveBook(int from, int to)
@@ -371,7 +367,6 @@ void JCatalogue::MoveBook(int from, int to)
     GetSelectedCollection(ref);
     auto edit = std::make_unique<MoveBookEdit>(ref.m_node, from, to);
     edit->NoteIrregularIds();
-    edit->m_before = before;
     JXmlNodeList items(ref.m_node.GetChildren());
     const int itemCount = items.GetCount();
     for (int i = 0; i < itemCount && i < count; ++i)
@@ -381,7 +376,7 @@ void JCatalogue::MoveBook(int from, int to)
     m_bModified = true;
     if (ref.m_node.IsNull())
         return MarkChanged();
-    Record(std::move(edit));
+    Record(std::move(edit), before);
 }
 
 bool JCatalogue::RenameCollection(const CString& name)
@@ -406,11 +401,11 @@ bool JCatalogue::RenameCollection(const CString& name)
     if (ref.m_node.IsNull())
         return false;
     auto edit = std::make_unique<RenameCollectionEdit>(ref.m_node, selected, current, name);
-    edit->m_before = CurrentView();
+    const View before = CurrentView();
     edit->Apply(*this);
     m_collections.SetCurSel(selected);
     m_bModified = true;
-    Record(std::move(edit));
+    Record(std::move(edit), before);
     return true;
 }
 
@@ -470,8 +465,9 @@ void JCatalogue::ShowView(const View& view)
     m_booksList.SelectItem(view.m_nBook);
 }
 
-void JCatalogue::Record(std::unique_ptr<Edit> edit)
+void JCatalogue::Record(std::unique_ptr<Edit> edit, const View& before)
 {
+    edit->m_before = before;
     m_history.Add(std::move(edit));
 }
 

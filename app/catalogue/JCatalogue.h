@@ -84,7 +84,8 @@ private:
 
     View CurrentView() const;
     void ShowView(const View& view);
-    void Record(std::unique_ptr<Edit> edit);
+    // Adds a done edit to the history, with the lists as they were before it.
+    void Record(std::unique_ptr<Edit> edit, const View& before);
     // Asks before a save over a file that another program changed since the load or the
     // last save; false when the user says no.
     bool ConfirmOverwrite();
